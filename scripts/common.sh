@@ -1,0 +1,18 @@
+# Shared paths and helpers for the project's scripts. Sourced, not run.
+set -euo pipefail
+REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$REPO/build}"
+case "$BUILD_DIR" in /*) ;; *) BUILD_DIR="$REPO/$BUILD_DIR" ;; esac
+NATIVE_DIR="$BUILD_DIR/native"
+WIN_DIR="$BUILD_DIR/win"
+FUZZ_DIR="$BUILD_DIR/fuzz"
+DIST_DIR="$BUILD_DIR/dist"
+# One private Wine prefix, made once and reused by every build tree and run.
+export WINEPREFIX="${KOCFG_WINEPREFIX:-$HOME/.cache/kocfg/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installers: nothing of ours needs them and they would pop up dialogs.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+JOBS="${JOBS:-$(nproc)}"
+
+log() { printf '== %s\n' "$*" >&2; }

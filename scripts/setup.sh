@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the program's run need.
+# Idempotent: when everything is there it returns at once without touching apt.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+PACKAGES=(
+  cmake make g++ clang libclang-rt-14-dev googletest
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev
+  wine wine32:i386 fonts-wine
+  xvfb xauth x11-utils xdotool imagemagick
+  libcairo2-dev fonts-dejavu-core
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  log "installing: ${missing[*]}"
+  SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The Wine prefix: made once, then reused.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  log "creating Wine prefix at $WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w || true
+fi
