@@ -1,0 +1,79 @@
+// A skinned window as data: its layout file, its size, its full pictures and, in the
+// window's fixed building order, every control with its rectangle, caption number and
+// look. The Win32 builder creates the controls from this table and the skin generator
+// draws the pictures from the same table, so pictures and controls cannot disagree.
+#pragma once
+#include <vector>
+
+namespace ko {
+
+struct PixelRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+  bool empty() const { return right <= left || bottom <= top; }
+};
+
+enum class ControlKind {
+  Button,        // CBitmapBtn (push or two-state)
+  Label,         // CStaticTrans
+  Edit,          // CClrEdit
+  Slider,        // CPngHSliderBar
+  Custom,        // CZarvoCustomControl (colour areas and the like)
+  MacroDisplay,  // CZarvoMacroDisplay
+  List,          // CListBoxEx
+};
+
+// How the skin generator draws the control's faces; the program itself ignores it.
+enum class ControlLook {
+  None,          // nothing drawn (the picture shows only the window ground)
+  PushButton,    // a plain rounded button
+  Tab,           // page or profile tab
+  Field,         // assignment slot: a field with a drop-down arrow at the right end
+  Tile,          // DPI stage tile
+  Segment,       // one part of a segmented control (polling rates)
+  Switch,        // on/off switch or check box
+  WindowButton,  // close / minimise glyph buttons
+  LinkText,      // text-only button (web link)
+  Text,          // label text (no face)
+  Well,          // sunken area for edits, lists, sliders and custom controls
+};
+
+// Which full picture feeds each state of a control (the usual choice: Main, Over, Down, Main).
+enum class Picture { Main, Over, Down, Disabled, None };
+
+struct StateSources {
+  Picture normal = Picture::Main, over = Picture::Main, down = Picture::Main, disabled = Picture::Main;
+};
+
+enum class TextAlign { Left, Centre, Right };
+
+struct ControlSpec {
+  PixelRect rect;
+  ControlKind kind = ControlKind::Button;
+  int captionNumber = 0;       // "BUTTONPOS" key; 0 = no caption
+  const char* caption = "";    // English caption written into the layout file (UTF-8)
+  ControlLook look = ControlLook::PushButton;
+  StateSources sources{};
+  TextAlign align = TextAlign::Centre;
+  const char* glyph = "";      // optional icon hint for the generator ("close", "minimise", "arrow-down", ...)
+};
+
+struct WindowLayout {
+  const char* name;            // for logs and generator output, e.g. "main-start"
+  const char* layoutFile;      // in the skin folder, e.g. "skin_main.ini"
+  int width;
+  int height;
+  // Picture file names of section "Screen" (empty = the window does not read that key).
+  const char* mainPicture;
+  const char* overPicture;
+  const char* downPicture;
+  const char* disabledPicture;
+  const char* heading;         // title drawn into the pictures (UTF-8), may be empty
+  std::vector<ControlSpec> controls;
+};
+
+// Every window the program builds from a layout file, for the skin generator.
+const std::vector<const WindowLayout*>& allWindowLayouts();
+
+}  // namespace ko
