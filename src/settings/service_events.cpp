@@ -1,0 +1,96 @@
+#include "settings/service_events.h"
+
+#include "settings/service_link.h"
+#include "settings/settings_file.h"
+
+namespace ko {
+
+LightingReport lightingFromDevice(intptr_t value) {
+  switch (value) {
+    case 1: return {3, 1};
+    case 2: return {4, 1};
+    case 4: return {2, 1};
+    case 16: return {2, 0};  // the mouse switched its light off
+    default: return {1, 1};
+  }
+}
+
+ServiceEvents::ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath,
+                             ServiceEventView& view, ServiceWindow& service, ProfileStrings& strings)
+    : working_(working),
+      loadBuffer_(loadBuffer),
+      settingsPath_(std::move(settingsPath)),
+      view_(view),
+      service_(service),
+      strings_(strings) {}
+
+std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  switch (message) {
+    case from_service::kDpiInfosChanged: dpiInfosChanged(); return 0;
+    case from_service::kDeviceChanged: deviceChanged(wParam, lParam); return 0;
+    case from_service::kRequest: return request(lParam);
+    case from_service::kDeviceRemoved:
+      // After a polling-rate change the mouse reconnects; that removal is expected.
+      reconnectExpected_ = false;
+      return 0;
+    case from_service::kAcknowledged: return 0;
+    case from_service::kShowServicePage: view_.showPage(kServicePage); return 0;
+    default: return std::nullopt;
+  }
+}
+
+void ServiceEvents::save() { view_.settingsSaved(SaveSettings(working_, settingsPath_, strings_)); }
+
+void ServiceEvents::dpiInfosChanged() {
+  ReadDpiInfos(working_, settingsPath_, strings_);
+  // The performance page shows the stage levels; without a refresh it would show old ones.
+  view_.refreshAllPages();
+}
+
+void ServiceEvents::deviceChanged(uintptr_t kind, intptr_t value) {
+  // The service has rewritten the file: take everything from it, then the reported field.
+  reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, strings_);
+  switch (kind) {
+    case device_change::kDpiStage:
+      // A stage outside 0..5 would index past the six stage records; keep the file's.
+      if (value >= 0 && value < kDpiStageCount) {
+        working_.DPI = static_cast<int32_t>(value);
+        activeProfile(working_).DPI = static_cast<int32_t>(value);
+      }
+      save();
+      break;
+    case device_change::kProfile:
+      // Likewise a profile outside 0..4 would index past the five profiles.
+      if (value >= 0 && value < kProfileCount) working_.Profile = static_cast<int32_t>(value);
+      save();
+      break;
+    case device_change::kLighting: {
+      const LightingReport lighting = lightingFromDevice(value);
+      working_.LedMode = lighting.ledMode;
+      working_.LedStateOn = lighting.ledStateOn;
+      save();
+      break;
+    }
+    default: break;
+  }
+  view_.refreshAllPages();
+}
+
+intptr_t ServiceEvents::request(intptr_t what) {
+  switch (what) {
+    case service_request::kFactoryDefaults:
+      // Not saved: the service follows up with an apply request when it wants them kept.
+      ApplyFactoryDefaults(working_, working_.Profile);
+      view_.refreshAllPages();
+      return 0;
+    case service_request::kApply:
+      saveThenNotify(service_, [this] { save(); }, settingsAppliedNotice());
+      return 0;
+    case service_request::kOpenHelp: view_.openHelpFile(); return 0;
+    case service_request::kIgnoredA:
+    case service_request::kIgnoredB: return 0;
+    default: return -1;
+  }
+}
+
+}  // namespace ko

@@ -1,0 +1,238 @@
+#include "settings/settings_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include "settings/factory_assignments.h"
+#include "settings/profile_file.h"
+
+namespace ko {
+namespace {
+
+Text indexedKey(const char* stem, int number) { return u16(stem) + decimal(number); }
+
+// Key, field and load default of the integers read in one block of the settings file.
+struct IntegerKey {
+  const char16_t* key;
+  int32_t SettingsRecord::*field;
+  int32_t loadDefault;
+};
+
+// Read order after "Profile" (the counters default to 0: the service may not have counted yet).
+constexpr IntegerKey kLeadingReads[] = {
+    {u"TrayEnabled", &SettingsRecord::TrayEnabled, kUnset},
+    {u"MouseButtons", &SettingsRecord::MouseButtons, kUnset},
+    {u"PollingRate", &SettingsRecord::PollingRate, kUnset},
+    {u"LeftCount", &SettingsRecord::LeftCount, 0},
+    {u"RightCount", &SettingsRecord::RightCount, 0},
+    {u"WheelScrollLines", &SettingsRecord::WheelScrollLines, kUnset},
+    {u"MouseSensitivity", &SettingsRecord::MouseSensitivity, kUnset},
+    {u"DoubleClickSpeed", &SettingsRecord::DoubleClickSpeed, kUnset},
+    {u"UniversalScrollEnabled", &SettingsRecord::UniversalScrollEnabled, kUnset},
+    {u"AccelerationEnabled", &SettingsRecord::AccelerationEnabled, kUnset},
+    {u"Acceleration", &SettingsRecord::Acceleration, kUnset},
+};
+constexpr IntegerKey kTrailingReads[] = {
+    {u"LedStateOn", &SettingsRecord::LedStateOn, kUnset},
+    {u"LedColor", &SettingsRecord::LedColor, kUnset},
+    {u"DPI", &SettingsRecord::DPI, kUnset},
+    {u"LedMode", &SettingsRecord::LedMode, kUnset},
+};
+
+struct IntegerField {
+  const char16_t* key;
+  int32_t SettingsRecord::*field;
+};
+
+// Write order: also the key order of a newly created file, which the service may rely on.
+constexpr IntegerField kLeadingWrites[] = {
+    {u"Profile", &SettingsRecord::Profile},
+    {u"TrayEnabled", &SettingsRecord::TrayEnabled},
+    {u"MouseButtons", &SettingsRecord::MouseButtons},
+    {u"PollingRate", &SettingsRecord::PollingRate},
+    {u"LeftCount", &SettingsRecord::LeftCount},
+    {u"RightCount", &SettingsRecord::RightCount},
+    {u"WheelScrollLines", &SettingsRecord::WheelScrollLines},
+    {u"MouseSensitivity", &SettingsRecord::MouseSensitivity},
+    {u"DoubleClickSpeed", &SettingsRecord::DoubleClickSpeed},
+    {u"AccelerationEnabled", &SettingsRecord::AccelerationEnabled},
+    {u"Acceleration", &SettingsRecord::Acceleration},
+    {u"UniversalScrollEnabled", &SettingsRecord::UniversalScrollEnabled},
+};
+constexpr IntegerField kTrailingWrites[] = {
+    {u"DPI", &SettingsRecord::DPI},
+    {u"LedStateOn", &SettingsRecord::LedStateOn},
+    {u"LedColor", &SettingsRecord::LedColor},
+    {u"LedMode", &SettingsRecord::LedMode},
+};
+
+constexpr int32_t kFactoryStageLevels[kDpiStageCount] = {3, 5, 7, 8, 10, 12};
+
+void readIntegers(const ProfileFile& file, SettingsRecord& record, const IntegerKey* begin, const IntegerKey* end) {
+  for (auto* k = begin; k != end; ++k) record.*(k->field) = file.readInt(kSettingSection, k->key, k->loadDefault);
+}
+
+bool writeIntegers(const ProfileFile& file, const SettingsRecord& record, const IntegerField* begin,
+                   const IntegerField* end) {
+  bool ok = true;
+  for (auto* k = begin; k != end; ++k) ok &= file.writeInt(kSettingSection, k->key, record.*(k->field));
+  return ok;
+}
+
+// A failed read leaves the record as it was (see the header).
+void readDpiRecords(const ProfileFile& file, SettingsRecord& record) {
+  for (int i = 0; i < kDpiStageCount; ++i)
+    file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
+}
+
+}  // namespace
+
+Text profileSectionName(int index) { return index < 1 ? Text(u"GROUP") : u"GROUP" + decimal(index); }
+
+ProfileRecord& activeProfile(SettingsRecord& record) {
+  const bool valid = record.Profile >= 0 && record.Profile < kProfileCount;
+  return record.Profiles[valid ? record.Profile : 0];
+}
+const ProfileRecord& activeProfile(const SettingsRecord& record) {
+  return activeProfile(const_cast<SettingsRecord&>(record));
+}
+
+void ResetSettings(SettingsRecord& record) {
+  std::memset(record.Profiles, 0, sizeof record.Profiles);
+  for (int32_t* field : {&record.UniversalScrollEnabled, &record.MouseSensitivity, &record.AccelerationEnabled,
+                         &record.LedStateOn, &record.LedColor, &record.DPI, &record.PollingRate,
+                         &record.DoubleClickSpeed, &record.WheelScrollLines, &record.Acceleration})
+    *field = kUnset;
+  for (auto& stage : record.DPI_INFO) stage = DpiInfo{kUnset, kUnset, kUnset, kUnset};
+  for (auto& led : record.LED_MODE_INFO) led = LedModeInfo{kUnset, kUnset, kUnset};
+  for (auto& profile : record.Profiles) {
+    profile.DPI = kUnset;
+    for (int k = 0; k < kButtonCount; ++k) {
+      ButtonAssignment& a = profile.ButtonAssigned[k];
+      a.ButtonNumber = static_cast<uint8_t>(k + 1);
+      a.FunctionCode = 255;  // not storable: validation turns it into the factory function
+      a.ParamA = 1;
+      a.ParamB = 0;
+    }
+  }
+  record.TrayEnabled = kUnset;
+  record.Profile = kUnset;
+}
+
+void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path, ProfileStrings& strings) {
+  const ProfileFile file{Text(path), strings};
+  const Text section = profileSectionName(profileIndex);
+  copyToBuffer(file.readString(section, u"Name", u""), profile.Name, kProfileTextUnits);
+  copyToBuffer(file.readString(section, u"Exe", u""), profile.Exe, kProfileTextUnits);
+  profile.DPI = file.readInt(section, u"DPI", kUnset);
+  for (int k = 0; k < kButtonCount; ++k)
+    file.readStruct(section, indexedKey("ButtonAssigned", k + 1), &profile.ButtonAssigned[k], sizeof(ButtonAssignment));
+}
+
+bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path, ProfileStrings& strings) {
+  const ProfileFile file{Text(path), strings};
+  const Text section = profileSectionName(profileIndex);
+  bool ok = file.writeInt(section, u"DPI", profile.DPI);
+  for (int k = 0; k < kButtonCount; ++k)
+    ok &= file.writeStruct(section, indexedKey("ButtonAssigned", k + 1), &profile.ButtonAssigned[k],
+                           sizeof(ButtonAssignment));
+  return ok;
+}
+
+void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
+  const ProfileFile file{Text(path), strings};
+  int32_t profile = profileOverride;
+  if (profileOverride == kProfileFromFile) profile = file.readInt(kSettingSection, u"Profile", kUnset);
+  record.Profile = profile == kUnset ? 0 : profile;
+
+  readIntegers(file, record, std::begin(kLeadingReads), std::end(kLeadingReads));
+  readDpiRecords(file, record);
+  for (int i = 0; i < kLedModeInfoCount; ++i)
+    file.readStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &record.LED_MODE_INFO[i],
+                    sizeof(LedModeInfo));
+  readIntegers(file, record, std::begin(kTrailingReads), std::end(kTrailingReads));
+  for (int p = 0; p < kProfileCount; ++p) ReadProfileSection(record.Profiles[p], p, path, strings);
+}
+
+bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
+  const ProfileFile file{Text(path), strings};
+  // Every key is attempted even after a failure: one refused write must not cost the rest.
+  bool ok = writeIntegers(file, record, std::begin(kLeadingWrites), std::end(kLeadingWrites));
+  for (int i = 0; i < kDpiStageCount; ++i)
+    ok &= file.writeStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
+  for (int i = 0; i < kLedModeInfoCount; ++i)
+    ok &= file.writeStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &record.LED_MODE_INFO[i],
+                           sizeof(LedModeInfo));
+  ok &= writeIntegers(file, record, std::begin(kTrailingWrites), std::end(kTrailingWrites));
+  for (int p = 0; p < kProfileCount; ++p) ok &= WriteProfileSection(record.Profiles[p], p, path, strings);
+  return ok;
+}
+
+bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
+  return WriteSettingsFile(record, path, strings);
+}
+
+bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
+  ReadSettingsFile(record, path, profileOverride, strings);
+  return SaveSettings(record, path, strings);
+}
+
+void RepairProfileAssignments(ProfileRecord& profile) {
+  for (int k = 0; k < kButtonCount; ++k) {
+    ButtonAssignment& a = profile.ButtonAssigned[k];
+    if (!isStorableFunctionCode(a.FunctionCode)) applyFactoryAssignment(a, k);
+  }
+}
+
+void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source) {
+  if (&destination != &source) std::memcpy(&destination, &source, sizeof(SettingsRecord));
+  SettingsRecord& r = destination;
+  if (static_cast<uint32_t>(r.Profile) > 4) r.Profile = 0;
+  if (r.MouseButtons == 0 || static_cast<uint32_t>(r.MouseButtons) > 11) r.MouseButtons = 11;
+  if (r.TrayEnabled != 0 && r.TrayEnabled != 1) r.TrayEnabled = 1;
+  // Only the impossible rates are repaired; 3, 5, 6 and 7 are kept as the file has them.
+  if (r.PollingRate < 1 || static_cast<uint32_t>(r.PollingRate) > 8) r.PollingRate = 2;
+  for (auto& profile : r.Profiles) RepairProfileAssignments(profile);
+}
+
+void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex) {
+  record.DPI = 1;
+  record.PollingRate = 2;
+  record.LedStateOn = 1;
+  record.LedColor = 255;
+  record.LedMode = 3;
+  for (int i = 0; i < kLedModeInfoCount; ++i)
+    record.LED_MODE_INFO[i] = LedModeInfo{i == 1 ? 1 : i == 4 ? 3 : 0, 4, 9};
+  for (int i = 0; i < kDpiStageCount; ++i) {
+    const int32_t level = kFactoryStageLevels[i];
+    record.DPI_INFO[i] = DpiInfo{0, level, level, level};
+  }
+  record.DoubleClickSpeed = 12;
+  record.WheelScrollLines = 1;
+  record.Acceleration = 1;
+  record.AccelerationEnabled = 0;
+  record.MouseSensitivity = 5;
+  record.UniversalScrollEnabled = 0;
+  if (profileIndex < 0 || profileIndex >= kProfileCount) return;
+  ProfileRecord& profile = record.Profiles[profileIndex];
+  profile.DPI = 1;
+  for (int k = 0; k < kButtonCount; ++k) applyFactoryAssignment(profile.ButtonAssigned[k], k);
+}
+
+void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings) {
+  readDpiRecords(ProfileFile{Text(path), strings}, record);
+}
+
+bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) {
+  return ProfileFile{Text(path), strings}.writeInt(kSettingSection, u"PollingRate", interval);
+}
+
+bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,
+                    ProfileStrings& strings) {
+  ResetSettings(loadBuffer);
+  const bool saved = LoadSettings(loadBuffer, path, profileOverride, strings);
+  ValidateSettings(working, loadBuffer);
+  return saved;
+}
+
+}  // namespace ko

@@ -1,0 +1,78 @@
+// Loading, saving, validating and defaulting the settings record against "Mouse.ini" (and
+// profile files, which share its layout). Every routine takes the file path and, last, the
+// profile-string backend, so tests and batched saves can choose where the keys go.
+//
+// The saving routines return whether every key was written. Callers today go on either
+// way (a missing folder is the installer's business), but nothing here claims a success
+// that did not happen.
+#pragma once
+#include <cstdint>
+#include "platform/profile_strings.h"
+#include "platform/wide_text.h"
+#include "settings/settings_record.h"
+
+namespace ko {
+
+constexpr char16_t kSettingSection[] = u"Setting";
+// "Name of the profile file imported last", kept in section "Setting"; not part of the record.
+constexpr char16_t kProfileNameKey[] = u"ProfileName";
+// Passed as the profile override to take "Profile" from the file.
+constexpr int32_t kProfileFromFile = -1;
+
+// Section of profile `index`: "GROUP" for 0 (and anything below), "GROUP<n>" above.
+Text profileSectionName(int index);
+
+// Marks the whole record unset; counters, MouseButtons and LedMode are left alone.
+void ResetSettings(SettingsRecord& record);
+
+// Fills the record from the file. Absent keys take their load defaults; an absent or
+// damaged record value leaves that record as it was.
+void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOverride,
+                      ProfileStrings& strings = platformProfileStrings());
+
+// Writes every key of the record, key by key, in the settings file's canonical order.
+// Values go out as they are (unset -1 included).
+bool WriteSettingsFile(const SettingsRecord& record, TextView path,
+                       ProfileStrings& strings = platformProfileStrings());
+
+// The one entry point the pages use to store settings.
+bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());
+
+// Reads the file, then rewrites it from the record, so afterwards the file holds every key.
+bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride,
+                  ProfileStrings& strings = platformProfileStrings());
+
+// Copies the source whole into the destination, then repairs the destination.
+void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source);
+
+// Device-wide factory values plus profile `profileIndex`'s DPI stage and assignments.
+// An index outside 0..4 touches no profile.
+void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex);
+
+void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path,
+                        ProfileStrings& strings = platformProfileStrings());
+// Writes "DPI" and "ButtonAssigned1".."ButtonAssigned11"; Name and Exe are never written.
+bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path,
+                         ProfileStrings& strings = platformProfileStrings());
+
+// Only the six DPI stage records, as the device service rewrote them.
+void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());
+
+// Only "PollingRate"; the polling buttons write nothing else.
+bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings = platformProfileStrings());
+
+// Replaces every assignment whose function code is not storable by its button's factory
+// assignment (ButtonNumber and MacroName survive).
+void RepairProfileAssignments(ProfileRecord& profile);
+
+// The whole reload used at start-up, after an import and on device changes: reset the load
+// buffer, load it (which rewrites the file), validate it into the working record.
+bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,
+                    ProfileStrings& strings = platformProfileStrings());
+
+// The profile the record names as active; profile 0 when Profile is out of range, so a
+// damaged record can never index past the five profiles.
+ProfileRecord& activeProfile(SettingsRecord& record);
+const ProfileRecord& activeProfile(const SettingsRecord& record);
+
+}  // namespace ko
