@@ -8,6 +8,7 @@
 #include "settings/factory_assignments.h"
 #include "settings/settings_file.h"
 #include "unit/settings/fake_profile_strings.h"
+#include "unit/settings/settings_key_order.h"
 
 namespace ko {
 namespace {
@@ -28,32 +29,12 @@ std::vector<std::string> keys(const std::vector<FakeProfileStrings::Access>& acc
   return out;
 }
 
-std::vector<std::string> indexed(const std::string& prefix, int count) {
-  std::vector<std::string> out;
-  for (int i = 1; i <= count; ++i) out.push_back(prefix + std::to_string(i));
-  return out;
-}
-
 void append(std::vector<std::string>& to, const std::vector<std::string>& more) {
   to.insert(to.end(), more.begin(), more.end());
 }
 
-// The key order of a save, which is also the order of a newly created file.
-std::vector<std::string> saveOrder() {
-  std::vector<std::string> order;
-  for (const char* k : {"Profile", "TrayEnabled", "MouseButtons", "PollingRate", "LeftCount", "RightCount",
-                        "WheelScrollLines", "MouseSensitivity", "DoubleClickSpeed", "AccelerationEnabled",
-                        "Acceleration", "UniversalScrollEnabled"})
-    order.push_back(std::string("Setting/") + k);
-  append(order, indexed("Setting/DPI_INFO", 6));
-  append(order, indexed("Setting/LED_MODE_INFO", 6));
-  for (const char* k : {"DPI", "LedStateOn", "LedColor", "LedMode"}) order.push_back(std::string("Setting/") + k);
-  for (const char* section : {"GROUP", "GROUP1", "GROUP2", "GROUP3", "GROUP4"}) {
-    order.push_back(std::string(section) + "/DPI");
-    append(order, indexed(std::string(section) + "/ButtonAssigned", 11));
-  }
-  return order;
-}
+std::vector<std::string> indexed(const std::string& prefix, int count) { return test::indexedKeys(prefix, count); }
+std::vector<std::string> saveOrder() { return test::settingsSaveOrder(); }
 
 TEST(SettingsFile, ReadsEveryKeyInLoadOrder) {
   FakeProfileStrings ini;
@@ -242,33 +223,6 @@ TEST(SettingsFile, DamagedRecordValuesLeaveTheRecordAsItWas) {
     EXPECT_EQ(buffer->Profiles[0].ButtonAssigned[k].FunctionCode, 255) << k;  // the reset value
     EXPECT_EQ(working->Profiles[0].ButtonAssigned[k].FunctionCode, kFactoryFunctionCodes[k]) << k;
   }
-}
-
-TEST(SettingsFile, ReloadOfAnAbsentFileWritesEveryKeyAndValidatesInMemory) {
-  FakeProfileStrings ini;
-  auto working = std::make_unique<SettingsRecord>();
-  auto buffer = std::make_unique<SettingsRecord>();
-  ASSERT_TRUE(reloadSettings(*working, *buffer, kPath, kProfileFromFile, ini));
-  EXPECT_EQ(*ini.value(kPath, u"Setting", u"Profile"), u"0");
-  EXPECT_EQ(*ini.value(kPath, u"Setting", u"LeftCount"), u"0");
-  EXPECT_EQ(*ini.value(kPath, u"Setting", u"RightCount"), u"0");
-  for (const char16_t* k : {u"TrayEnabled", u"MouseButtons", u"PollingRate", u"DPI", u"LedMode"})
-    EXPECT_EQ(*ini.value(kPath, u"Setting", k), u"-1");
-  EXPECT_EQ(*ini.value(kPath, u"GROUP4", u"DPI"), u"-1");
-  ASSERT_NE(ini.value(kPath, u"GROUP4", u"ButtonAssigned11"), nullptr);
-
-  EXPECT_EQ(working->Profile, 0);
-  EXPECT_EQ(working->MouseButtons, 11);
-  EXPECT_EQ(working->TrayEnabled, 1);
-  EXPECT_EQ(working->PollingRate, 2);
-  for (const auto& p : working->Profiles)
-    for (int k = 0; k < kButtonCount; ++k) {
-      const ButtonAssignment& a = p.ButtonAssigned[k];
-      EXPECT_EQ(a.ButtonNumber, k + 1);
-      EXPECT_EQ(a.FunctionCode, kFactoryFunctionCodes[k]);
-      EXPECT_EQ(a.ParamA, 1);
-      EXPECT_EQ(a.ParamB, 0);
-    }
 }
 
 }  // namespace
