@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include "support/temp_dir.h"
@@ -68,6 +69,12 @@ TEST_F(InterfaceTextTest, LanguageFileInUtf16IsReadLikeUtf8) {
     bytes.push_back(static_cast<char>(c >> 8));
   }
   EXPECT_EQ(GetXmlText(write(bytes), u"BUTTONPAGE", u"CLICK"), u"Linksklick \u00E4");
+}
+
+TEST_F(InterfaceTextTest, AProgramFolderWithNonAsciiLettersIsReadable) {
+  std::filesystem::create_directory(dir_.fsFile(u"Programme \u00FC\u5B8F"));
+  const Text file = write("<L><MAIN><FONT>Tahoma</FONT></MAIN></L>", u"Programme \u00FC\u5B8F/Strings.xml");
+  EXPECT_EQ(GetXmlText(file, u"MAIN", u"FONT"), u"Tahoma");
 }
 
 TEST_F(InterfaceTextTest, FaceNameIsTrimmedAndRefusedWhenTooLongForAFont) {
