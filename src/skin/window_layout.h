@@ -40,6 +40,8 @@ enum class ControlLook {
 };
 
 // Which full picture feeds each state of a control (the usual choice: Main, Over, Down, Main).
+// A slider's track reads them differently: `normal` names the picture its empty track is
+// cut from and `down` the picture of its filled part (None when the slider has none).
 enum class Picture { Main, Over, Down, Disabled, None };
 
 struct StateSources {
@@ -59,6 +61,29 @@ struct ControlSpec {
   const char* glyph = "";      // optional icon hint for the generator ("close", "minimise", "arrow-down", ...)
 };
 
+// The window's own dressing, drawn into every full picture before the controls.
+enum class WindowFrame {
+  Plain,   // ground only
+  Dialog,  // bordered window with a heading bar (dialogs, the gallery)
+  Start,   // main window start page: frame, device picture in the middle
+  Page,    // main window sub-page: frame, heading and a panel around the controls
+};
+
+// Static decoration baked into the pictures; it never reacts to the pointer.
+enum class DecorationKind {
+  Panel,     // a lighter raised area grouping controls; `text` is an optional group title
+  Divider,   // a thin horizontal or vertical rule along the rectangle's longer side
+  Leader,    // a thin accent line from (left, top) to (right, bottom) with a dot at the end
+  Text,      // a static text at the rectangle (left aligned, vertically centred)
+  Device,    // the device drawing, scaled into the rectangle
+};
+
+struct Decoration {
+  DecorationKind kind = DecorationKind::Panel;
+  PixelRect rect;
+  const char* text = "";       // UTF-8
+};
+
 struct WindowLayout {
   const char* name;            // for logs and generator output, e.g. "main-start"
   const char* layoutFile;      // in the skin folder, e.g. "skin_main.ini"
@@ -71,6 +96,8 @@ struct WindowLayout {
   const char* disabledPicture;
   const char* heading;         // title drawn into the pictures (UTF-8), may be empty
   std::vector<ControlSpec> controls;
+  WindowFrame frame = WindowFrame::Plain;
+  std::vector<Decoration> decorations{};
 };
 
 // Every window the program builds from a layout file, for the skin generator.

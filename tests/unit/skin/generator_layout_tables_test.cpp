@@ -30,7 +30,9 @@ TEST(WindowTables, EveryControlLiesInsideItsWindowAndCaptionKeysAreUnique) {
       if (c.rect.empty()) continue;  // placed later by its page
       EXPECT_TRUE(inside(c.rect, w->width, w->height))
           << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
-      if (c.captionNumber != 0) EXPECT_TRUE(captionKeys.insert(c.captionNumber).second) << c.captionNumber;
+      if (c.captionNumber != 0) {
+        EXPECT_TRUE(captionKeys.insert(c.captionNumber).second) << c.captionNumber;
+      }
     }
   }
 }
