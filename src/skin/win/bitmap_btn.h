@@ -1,0 +1,55 @@
+// CBitmapBtn: the skinned picture button. Four state pictures cut from the window's full
+// pictures, an optional caption, push or two-state behaviour and hover tracking.
+#pragma once
+#include "platform/wide_text.h"
+#include "skin/button_face.h"
+#include "skin/caption_layout.h"
+#include "skin/win/skin_control.h"
+#include "skin/win/skin_image.h"
+
+namespace ko {
+
+class CBitmapBtn : public SkinControl {
+ public:
+  bool Create(HWND parent, const RECT& rect, int id);
+
+  void SetImages(int x, int y, int width, int height, const SkinImage& normal, const SkinImage& over,
+                 const SkinImage& down, const SkinImage& disabled);
+  void SetCaption(TextView text, int leftOffset = 0, int direction = 1);
+  void SetCheckMode(bool twoState) { checkMode_ = twoState; }
+  void SetChecked(bool checked);
+  bool IsChecked() const { return checked_; }
+  bool IsHovered() const { return hover_; }
+  void SetFontHeight(int height) { fontHeight_ = height; }
+  void SetTextRectLeftWrapped(const RECT& rect) { SetTextRect(rect, CaptionBox::LeftWrapped); }
+  void SetTextRectCentredWrapped(const RECT& rect) { SetTextRect(rect, CaptionBox::CentredWrapped); }
+  void SetTextRectCentredSingleLine(const RECT& rect) { SetTextRect(rect, CaptionBox::CentredSingleLine); }
+
+  const Text& caption() const { return caption_; }
+
+  bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void SetTextRect(const RECT& rect, CaptionBox box);
+  void Draw(const DRAWITEMSTRUCT& item);
+  void DrawCaption(HDC dc, int width, int height, ButtonFace face);
+  void OnMouseMove(WPARAM keys, LPARAM position);
+  void SetHover(bool hover);
+  const SkinImage& Picture(ButtonFace face) const;
+
+  SkinImage normal_, over_, down_, disabled_;
+  Text caption_;
+  int leftOffset_ = 0;
+  CaptionDirection direction_ = CaptionDirection::Horizontal;
+  int fontHeight_ = 15;
+  bool checkMode_ = false;
+  bool checked_ = false;
+  bool hover_ = false;
+  RECT textRect_{};
+  CaptionBox textBox_ = CaptionBox::None;
+};
+
+}  // namespace ko
