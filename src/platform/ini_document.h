@@ -1,0 +1,66 @@
+// One INI file in memory, line by line, with the reads and writes of the Windows profile
+// functions applied to it. Loading keeps every line and its own line break, so rendering
+// an unchanged document gives back the same bytes; a write changes one line or inserts
+// new ones and leaves every other line alone. The file-level engine is a load, one
+// operation and a render; a caller that changes many keys can load once, apply them all
+// and render once.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+#include "platform/ini_text_codec.h"
+#include "platform/wide_text.h"
+
+namespace ko::ini {
+
+class Document {
+ public:
+  // A file that does not exist yet: no lines, written as UTF-16LE so that any text a user
+  // can type survives.
+  Document() = default;
+  // An existing file's bytes, in the encoding they announce (see ini_text_codec.h).
+  static Document fromBytes(std::string_view bytes);
+  static Document fromText(TextView text, Encoding encoding);
+
+  Encoding encoding() const { return encoding_; }
+  std::string toBytes() const;
+  Text toText() const;
+
+  // The value text of the first matching key of the first matching section, blanks around
+  // it dropped; nothing when the section or key is missing.
+  std::optional<Text> storedValue(TextView section, TextView key) const;
+
+  Text readString(TextView section, TextView key, TextView fallback) const;
+  int32_t readInt(TextView section, TextView key, int32_t fallback) const;
+  bool readStruct(TextView section, TextView key, void* buffer, size_t size) const;
+
+  // False (and nothing changed) when the section or key name cannot be written.
+  bool writeString(TextView section, TextView key, TextView value);
+  bool writeInt(TextView section, TextView key, int32_t value);
+  bool writeStruct(TextView section, TextView key, const void* bytes, size_t size);
+
+ private:
+  struct Line {
+    Text text;       // without its line break
+    Text lineBreak;  // "\r\n", "\n", "\r", or empty for a last line without one
+  };
+  struct KeyLine {
+    TextView name;
+    size_t valueStart;  // offset of the value (after '=' and blanks) in the line's text
+  };
+
+  static std::optional<TextView> sectionOf(const Line& line);
+  static std::optional<KeyLine> keyOf(const Line& line);
+  // Index of the first header line naming `section`.
+  std::optional<size_t> findSection(TextView section) const;
+  std::optional<size_t> findKey(size_t header, TextView key) const;
+  void terminateLastLine();
+
+  Encoding encoding_ = Encoding::Utf16Le;
+  std::vector<Line> lines_;
+};
+
+}  // namespace ko::ini

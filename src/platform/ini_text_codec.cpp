@@ -1,0 +1,76 @@
+#include "platform/ini_text_codec.h"
+
+#include <array>
+
+namespace ko::ini {
+namespace {
+
+// Bytes 0x80..0x9F of code page 1252. The five bytes the code page leaves undefined map to
+// the control units of the same value, as Windows maps them, so every byte survives a
+// decode and re-encode.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr unsigned char kByteOrderMark[2] = {0xFF, 0xFE};
+
+}  // namespace
+
+char16_t ansiToUnit(unsigned char byte) {
+  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+  return static_cast<char16_t>(byte);
+}
+
+unsigned char unitToAnsi(char16_t unit) {
+  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<unsigned char>(unit);
+  for (size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == unit) return static_cast<unsigned char>(0x80 + i);
+  }
+  return '?';
+}
+
+Encoding detectEncoding(std::string_view bytes) {
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == kByteOrderMark[0] &&
+      static_cast<unsigned char>(bytes[1]) == kByteOrderMark[1]) {
+    return Encoding::Utf16Le;
+  }
+  return Encoding::Ansi;
+}
+
+Text decodeFile(std::string_view bytes, Encoding encoding) {
+  Text text;
+  if (encoding == Encoding::Utf16Le) {
+    const size_t start = detectEncoding(bytes) == Encoding::Utf16Le ? 2 : 0;
+    text.reserve((bytes.size() - start) / 2);
+    for (size_t i = start; i + 1 < bytes.size(); i += 2) {
+      const auto low = static_cast<unsigned char>(bytes[i]);
+      const auto high = static_cast<unsigned char>(bytes[i + 1]);
+      text.push_back(static_cast<char16_t>(low | (high << 8)));
+    }
+    return text;
+  }
+  text.reserve(bytes.size());
+  for (char byte : bytes) text.push_back(ansiToUnit(static_cast<unsigned char>(byte)));
+  return text;
+}
+
+std::string encodeFile(TextView text, Encoding encoding) {
+  std::string bytes;
+  if (encoding == Encoding::Utf16Le) {
+    bytes.reserve(2 + text.size() * 2);
+    bytes.push_back(static_cast<char>(kByteOrderMark[0]));
+    bytes.push_back(static_cast<char>(kByteOrderMark[1]));
+    for (char16_t unit : text) {
+      bytes.push_back(static_cast<char>(unit & 0xFF));
+      bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+  }
+  bytes.reserve(text.size());
+  for (char16_t unit : text) bytes.push_back(static_cast<char>(unitToAnsi(unit)));
+  return bytes;
+}
+
+}  // namespace ko::ini

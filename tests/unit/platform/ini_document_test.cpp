@@ -1,0 +1,82 @@
+#include "platform/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <random>
+#include <string>
+#include "support/file_bytes.h"
+
+namespace ko::ini {
+namespace {
+
+TEST(IniDocument, UnchangedDocumentRendersTheSameBytes) {
+  std::mt19937 random(17);
+  for (int round = 0; round < 50; ++round) {
+    std::string bytes(static_cast<size_t>(random() % 600), '\0');
+    for (char& byte : bytes) byte = "[]=;\r\n \tab\0\x80\xE9\xFF"[random() % 14];
+    if (round % 2) bytes.insert(0, "\xFF\xFE");
+    const Document document = Document::fromBytes(bytes);
+    std::string expected = bytes;
+    // A UTF-16LE file drops a trailing half unit; nothing else changes.
+    if (document.encoding() == Encoding::Utf16Le && expected.size() % 2) expected.pop_back();
+    EXPECT_EQ(test::visible(expected), test::visible(document.toBytes())) << "round " << round;
+  }
+}
+
+TEST(IniDocument, ManyChangesOnOneLoadMatchOneChangePerLoad) {
+  const std::string start = "; kept\r\n[Setting]\r\nLeftCount=10\r\nFromService=1\r\n\r\n[GROUP]\r\nName=Mine\r\n";
+  Document batched = Document::fromBytes(start);
+  std::string oneByOne = start;
+  const auto apply = [](Document& document, int i) {
+    document.writeInt(u"Setting", u"Profile", i);
+    document.writeInt(u"GROUP" + decimal(i % 3), u"DPI", i);
+    const unsigned char record[3] = {static_cast<unsigned char>(i), 2, 3};
+    document.writeStruct(u"GROUP", u"ButtonAssigned" + decimal(i % 4), record, sizeof record);
+  };
+  for (int i = 0; i < 12; ++i) {
+    apply(batched, i);
+    Document single = Document::fromBytes(oneByOne);
+    apply(single, i);
+    oneByOne = single.toBytes();
+  }
+  EXPECT_EQ(oneByOne, batched.toBytes());
+  EXPECT_EQ(11, batched.readInt(u"setting", u"profile", 0));
+  EXPECT_EQ(10, batched.readInt(u"Setting", u"LeftCount", 0));
+  EXPECT_EQ(u"Mine", batched.readString(u"GROUP", u"Name", u""));
+  EXPECT_EQ(0u, batched.toBytes().find("; kept\r\n[Setting]\r\nLeftCount=10\r\nFromService=1\r\nProfile=11\r\n\r\n[GROUP]"));
+}
+
+TEST(IniDocument, NewDocumentIsUtf16AndRendersEmptyUntilWritten) {
+  Document document;
+  EXPECT_EQ(Encoding::Utf16Le, document.encoding());
+  EXPECT_EQ(std::string("\xFF\xFE"), document.toBytes());
+  EXPECT_FALSE(document.storedValue(u"A", u"x").has_value());
+  ASSERT_TRUE(document.writeString(u"A", u"x", u"1"));
+  EXPECT_EQ(test::utf16File("[A]\r\nx=1\r\n"), document.toBytes());
+}
+
+TEST(IniDocument, ReadsKeepTheStoredValueApartFromWhatAReadReturns) {
+  static const char16_t kText[] = u"[A]\r\nq = \"  x  \"  \r\nnul=ab\0cd\r\n";
+  const Document document = Document::fromText(TextView(kText, std::size(kText) - 1), Encoding::Ansi);
+  EXPECT_EQ(u"\"  x  \"", document.storedValue(u"A", u"q").value());
+  EXPECT_EQ(u"  x  ", document.readString(u"A", u"q", u""));
+  EXPECT_EQ(u"ab", document.readString(u"A", u"nul", u""));
+}
+
+TEST(IniDocument, CallerNamesAreTrimmedAndCutAtNul) {
+  Document document = Document::fromBytes("[Setting]\r\nDPI=2\r\n");
+  EXPECT_EQ(2, document.readInt(u"  Setting ", Text(u"DPI\0junk", 8), 0));
+  ASSERT_TRUE(document.writeInt(u" Setting", u" DPI ", 3));
+  EXPECT_EQ("[Setting]\r\nDPI=3\r\n", document.toBytes());
+}
+
+TEST(IniDocument, SectionHeaderRunsToTheLastClosingBracket) {
+  const Document document = Document::fromBytes("[a]b]\r\nk=1\r\n[open\r\nk=2\r\n");
+  EXPECT_EQ(1, document.readInt(u"a]b", u"k", 0));
+  // "[open" lacks its bracket, so it opens no section: the second k is still in [a]b].
+  EXPECT_EQ(0, document.readInt(u"open", u"k", 0));
+}
+
+}  // namespace
+}  // namespace ko::ini
