@@ -8,7 +8,7 @@ PACKAGES=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev fonts-dejavu-core libjpeg62-turbo-dev
 )
 
 missing=()

@@ -103,4 +103,15 @@ struct WindowLayout {
 // Every window the program builds from a layout file, for the skin generator.
 const std::vector<const WindowLayout*>& allWindowLayouts();
 
+// A picture of the skin folder that no layout file names: the program opens it by its
+// fixed name (logos, slider thumbs, colour picker parts, menu backgrounds).
+struct FixedPicture {
+  const char* file;
+  int width;
+  int height;
+};
+
+// Every fixed picture with the size the program's geometry expects of it.
+const std::vector<FixedPicture>& fixedSkinPictures();
+
 }  // namespace ko

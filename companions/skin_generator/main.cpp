@@ -1,0 +1,61 @@
+// skin_generator <skin folder>: draws every window's full pictures from the window tables,
+// writes their layout files and draws the fixed pictures, all into the skin folder.
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include "fixed_pictures.h"
+#include "fonts.h"
+#include "skin/window_layout.h"
+#include "window_pictures.h"
+
+namespace {
+
+// One layout file may serve two windows (the program reads it from both), but then they
+// must agree on what the file says; drawing it twice would let the last one win silently.
+using Signature = std::tuple<int, int, std::string, std::string, std::string, std::string>;
+
+std::string orEmpty(const char* s) { return s ? s : ""; }
+
+Signature signatureOf(const ko::WindowLayout& w) {
+  return {w.width, w.height, orEmpty(w.mainPicture), orEmpty(w.overPicture), orEmpty(w.downPicture),
+          orEmpty(w.disabledPicture)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <skin folder>\n", argv[0]);
+    return 2;
+  }
+  std::string folder = argv[1];
+  if (folder.back() != '/') folder += '/';
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    skingen::Fonts fonts;
+    size_t files = 0;
+    std::map<std::string, std::pair<const ko::WindowLayout*, Signature>> seen;
+    for (const ko::WindowLayout* w : ko::allWindowLayouts()) {
+      auto [it, added] = seen.emplace(w->layoutFile, std::make_pair(w, signatureOf(*w)));
+      if (!added) {
+        if (it->second.second != signatureOf(*w))
+          throw std::runtime_error(std::string(w->layoutFile) + " is shared by " + it->second.first->name +
+                                   " and " + w->name + ", which disagree on its pictures or size");
+        continue;
+      }
+      files += skingen::writeWindow(*w, fonts, folder).size();
+    }
+    files += skingen::writeFixedPictures(fonts, folder).size();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    std::printf("skin: %zu files in %s (%lld ms, font %s)\n", files, folder.c_str(),
+                static_cast<long long>(ms.count()), fonts.regularFile().c_str());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "skin_generator: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
