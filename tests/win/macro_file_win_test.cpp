@@ -11,7 +11,6 @@
 #include "macro/macro_paths.h"
 #include "platform/file_system.h"
 #include "support/file_bytes.h"
-#include "support/profile_identity.h"
 #include "support/temp_dir.h"
 
 namespace ko {
@@ -53,15 +52,23 @@ TEST(MacroFileOnWindows, ThePortableEngineWritesTheSameFileAsWindows) {
   second.steps[3] = delayStep(20);
   second.count = 4;
   second.loopText = u"0";
-  const test::ProfileWrites save = [&](ProfileStrings& strings, TextView path) {
-    EXPECT_TRUE(SaveMacroFile(first, path, strings));
-    EXPECT_TRUE(SaveMacroFile(second, path, strings));  // an edit rewrites the keys in place
-    // Each copy records its own path; the same value in both lets the bytes be compared.
-    EXPECT_TRUE(strings.writeString(path, u"Setting", u"MacroFilePath", u"C:\\Macro\\Fire.macro"));
-  };
-  EXPECT_TRUE(test::sameFilesAfter(std::nullopt, save, platformProfileStrings(), portableProfileStrings()));
-  EXPECT_TRUE(test::sameFilesAfter(test::utf16File("[Setting]\r\nServiceNote=1\r\n"), save, platformProfileStrings(),
-                                   portableProfileStrings()));
+  for (const std::string& initial : {std::string(), test::utf16File("[Setting]\r\nServiceNote=1\r\n")}) {
+    test::TempDir dir;
+    const Text winPath = dir.file(u"win.macro");
+    const Text portablePath = dir.file(u"portable.macro");
+    if (!initial.empty()) {
+      ASSERT_TRUE(writeFileBytes(winPath, initial));
+      ASSERT_TRUE(writeFileBytes(portablePath, initial));
+    }
+    for (const auto& [strings, path] : {std::pair{&platformProfileStrings(), winPath},
+                                        std::pair{&portableProfileStrings(), portablePath}}) {
+      EXPECT_TRUE(SaveMacroFile(first, path, *strings));
+      EXPECT_TRUE(SaveMacroFile(second, path, *strings));  // an edit rewrites the keys in place
+      // Each file records its own path; the same value in both lets the bytes be compared.
+      EXPECT_TRUE(strings->writeString(path, u"Setting", u"MacroFilePath", u"C:\\Macro\\Fire.macro"));
+    }
+    EXPECT_EQ(test::visible(test::bytesOf(winPath)), test::visible(test::bytesOf(portablePath)));
+  }
 }
 
 TEST(MacroFileOnWindows, AChineseMacroNameIsListedAndFoundThroughWindows) {
