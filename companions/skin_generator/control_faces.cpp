@@ -33,7 +33,7 @@ bool hasGlyph(const ControlSpec& control, const char* name) { return std::strcmp
 
 // A raised face: soft vertical gradient, 1-px outline, a faint light line under the top edge.
 void raised(Canvas& k, Box b, double radius, Face f, Corners corners = {}) {
-  Rgb top = mix(c::panel, c::highlight, 0.5), bottom = c::panel, edge = c::border;
+  Rgb top = mix(c::panel, c::highlight, 0.85), bottom = mix(c::panel, c::highlight, 0.3), edge = c::border;
   if (f == Face::Over) {
     top = mix(c::panelOver, c::borderOver, 0.25);
     bottom = c::panelOver;

@@ -180,37 +180,63 @@ void sideButtons(cairo_t* cr) {
 }
 
 void lightStrip(cairo_t* cr) {
-  // The light: an arc round the back of the palm rest, with a soft glow.
-  auto arc = [cr] {
-    cairo_move_to(cr, 62, 292);
-    cairo_curve_to(cr, 80, 338, 104, 352, 130, 352);
-    cairo_curve_to(cr, 156, 352, 180, 338, 198, 292);
+  // The light: two strips following the flanks of the palm rest, drawn as the body outline
+  // drawn smaller and cut to the rear half, with a soft glow around them.
+  auto strips = [cr] {
+    cairo_save(cr);
+    cairo_translate(cr, 130, 204);
+    cairo_scale(cr, 0.9, 0.93);
+    cairo_translate(cr, -130, -204);
+    bodyPath(cr);
+    cairo_restore(cr);
   };
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  // The strips fade in and out along their length instead of ending in a hard cut.
+  auto fading = [cr](double alpha) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 196, 0, 356);
+    cairo_pattern_add_color_stop_rgba(p, 0.0, c::accent.r, c::accent.g, c::accent.b, 0);
+    cairo_pattern_add_color_stop_rgba(p, 0.3, c::accent.r, c::accent.g, c::accent.b, alpha);
+    cairo_pattern_add_color_stop_rgba(p, 0.75, c::accent.r, c::accent.g, c::accent.b, alpha);
+    cairo_pattern_add_color_stop_rgba(p, 1.0, c::accent.r, c::accent.g, c::accent.b, 0);
+    cairo_set_source(cr, p);
+    cairo_pattern_destroy(p);
+  };
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 196, kDesignW, 160);
+  cairo_clip(cr);
   for (int i = 4; i >= 1; --i) {
-    arc();
-    cairo_set_source_rgba(cr, c::accent.r, c::accent.g, c::accent.b, 0.06);
+    strips();
+    fading(0.06);
     cairo_set_line_width(cr, 3 + i * 4);
     cairo_stroke(cr);
   }
-  arc();
-  cairo_set_source_rgb(cr, c::accent.r, c::accent.g, c::accent.b);
-  cairo_set_line_width(cr, 3);
-  cairo_stroke(cr);
-  arc();
-  cairo_set_source_rgba(cr, 1, 1, 0.85, 0.8);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-
-  // The maker's mark on the palm rest: a small chevron.
-  cairo_move_to(cr, 118, 262);
-  cairo_line_to(cr, 130, 274);
-  cairo_line_to(cr, 142, 262);
-  cairo_set_source_rgba(cr, 0.75, 0.8, 0.86, 0.35);
+  strips();
+  fading(1.0);
   cairo_set_line_width(cr, 2.5);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
+  cairo_restore(cr);
+
+  // The maker's mark on the palm rest: a small chevron lit by the same light.
+  cairo_move_to(cr, 121, 262);
+  cairo_line_to(cr, 130, 271);
+  cairo_line_to(cr, 139, 262);
+  cairo_set_source_rgba(cr, c::accent.r, c::accent.g, c::accent.b, 0.8);
+  cairo_set_line_width(cr, 2);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  cairo_stroke(cr);
+}
+
+void palmHighlight(cairo_t* cr) {
+  // A broad soft sheen down the middle of the shell, where the light would catch it.
+  cairo_save(cr);
+  bodyPath(cr);
+  cairo_clip(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(130, 230, 8, 130, 230, 110);
+  cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 1, 0.06);
+  cairo_pattern_add_color_stop_rgba(p, 1, 1, 1, 1, 0);
+  cairo_set_source(cr, p);
+  cairo_paint(cr);
+  cairo_pattern_destroy(p);
+  cairo_restore(cr);
 }
 
 }  // namespace
@@ -224,6 +250,7 @@ void drawDevice(Canvas& canvas, Box box) {
   shadow(cr);
   cable(cr);
   body(cr);
+  palmHighlight(cr);
   mainButtons(cr);
   sideButtons(cr);
   wheel(cr);

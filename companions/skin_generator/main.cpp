@@ -1,5 +1,6 @@
 // skin_generator <skin folder>: draws every window's full pictures from the window tables,
 // writes their layout files and draws the fixed pictures, all into the skin folder.
+// skin_generator --preview <file.png>: the control gallery as its program shows it.
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -9,6 +10,7 @@
 #include <tuple>
 #include "fixed_pictures.h"
 #include "fonts.h"
+#include "preview.h"
 #include "skin/window_layout.h"
 #include "window_pictures.h"
 
@@ -28,8 +30,18 @@ Signature signatureOf(const ko::WindowLayout& w) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--preview") {
+    try {
+      skingen::Fonts fonts;
+      skingen::writeGalleryPreview(fonts, argv[2]);
+      return 0;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "skin_generator: %s\n", e.what());
+      return 1;
+    }
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <skin folder>\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <skin folder> | --preview <file.png>\n", argv[0]);
     return 2;
   }
   std::string folder = argv[1];
