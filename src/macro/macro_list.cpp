@@ -37,15 +37,11 @@ int AddMacroName(const ProfileFile& settings, TextView name) {
 }
 
 bool RemoveMacroName(MacroList& list, const ProfileFile& settings, TextView name) {
-  // An empty name would match the first free slot.
-  bool removed = name.empty();
-  for (int slot = 0; slot < kMacroSlotCount && !removed; ++slot) {
-    if (settings.readString(kMacroListSection, slotKey(slot), u"") != name) continue;
-    settings.writeString(kMacroListSection, slotKey(slot), u"");
-    removed = true;
-  }
+  // An empty name would match, and "empty", the first free slot.
+  const int slot = FindMacroSlot(settings, name);
+  if (slot >= 0) settings.writeString(kMacroListSection, slotKey(slot), u"");
   LoadMacroList(list, settings);
-  return removed && !name.empty();
+  return slot >= 0;
 }
 
 int FindMacroSlot(const ProfileFile& settings, TextView name) {

@@ -33,27 +33,5 @@ TEST(FunctionCatalogue, TheKeptCodesAreExactlyTheOnesALoadedFileMayCarry) {
   EXPECT_EQ(findCatalogueEntry(8), nullptr) << "a sub-menu identifier, never a function";
 }
 
-TEST(FunctionCatalogue, MenuGroupsAndParametersOfTheCodesThatNeedThem) {
-  EXPECT_EQ(findCatalogueEntry(5)->params, AssignmentParams::KeySequence);
-  EXPECT_EQ(findCatalogueEntry(6)->menu, MenuGroup::Macro);
-  EXPECT_EQ(findCatalogueEntry(9)->params, AssignmentParams::XShoot);
-  EXPECT_EQ(findCatalogueEntry(15)->params, AssignmentParams::DpiShift);
-  EXPECT_EQ(findCatalogueEntry(101)->params, AssignmentParams::RapidFire);
-  int shiftItems = 0, mediaItems = 0, basicItems = 0, additionalItems = 0, advancedItems = 0;
-  for (const CatalogueEntry& e : kFunctionCatalogue) {
-    shiftItems += e.menu == MenuGroup::Shift;
-    mediaItems += e.menu == MenuGroup::Media;
-    basicItems += e.menu == MenuGroup::Basic;
-    additionalItems += e.menu == MenuGroup::Additional;
-    advancedItems += e.menu == MenuGroup::Advanced;
-  }
-  EXPECT_EQ(shiftItems, 5);
-  EXPECT_EQ(mediaItems, 7);
-  EXPECT_EQ(basicItems, 9);
-  EXPECT_EQ(additionalItems, 6);
-  EXPECT_EQ(advancedItems, 11);
-  for (uint8_t none : {21, 25, 36, 48, 49, 50, 51, 96}) EXPECT_EQ(findCatalogueEntry(none)->menu, MenuGroup::None);
-}
-
 }  // namespace
 }  // namespace ko

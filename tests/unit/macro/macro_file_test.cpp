@@ -28,18 +28,6 @@ TEST(MacroStep, DelaysAreStoredInTenMillisecondUnitsLowByteFirst) {
   EXPECT_EQ(delayStep(10'000'000).delayUnits(), 0xFFFF) << "too long keeps the longest, never wraps";
 }
 
-TEST(MacroStep, PressFlagKindAndDisplacementBytes) {
-  EXPECT_EQ(mouseButtonStep(kLeftButtonBit, true), (MacroStep{0x81, 1, 0}));
-  EXPECT_EQ(keyStep(0x04, false), (MacroStep{0x04, 0x04, 0}));
-  const MacroStep move = cursorMoveStep(-120, 10);
-  EXPECT_EQ(move, (MacroStep{2, 0x88, 0x0A}));
-  EXPECT_EQ(move.dx(), -120);
-  EXPECT_EQ(move.dy(), 10);
-  EXPECT_TRUE((MacroStep{0, 0, 0}).isEmpty());
-  EXPECT_FALSE((MacroStep{9, 1, 1}).isShown()) << "unknown kinds are never shown";
-  EXPECT_TRUE((MacroStep{0x86, 1, 0}).is(MacroStepKind::Delay)) << "the kind is bits 0-6";
-}
-
 TEST(MacroLoopText, LeadingDigitsGiveTheStoredValue) {
   EXPECT_EQ(loopTimeOf(u"12abc"), 12);
   EXPECT_EQ(loopTimeOf(u""), 0);

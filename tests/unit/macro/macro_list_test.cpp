@@ -106,13 +106,5 @@ TEST(MacroNames, OnlyPlainFileNamesCanBeMacroNames) {
   EXPECT_TRUE(isUsableMacroName(Text(150, u'x'), folder));
 }
 
-TEST(MacroNames, FolderFileAndTitle) {
-  EXPECT_EQ(macroFolderOf(u"C:\\S\\"), u"C:\\S\\Macro\\");
-  EXPECT_EQ(macroFilePath(u"C:\\S\\Macro\\", u"Fire"), u"C:\\S\\Macro\\Fire.macro");
-  EXPECT_EQ(fileTitleOf(u"D:\\x.y\\Fire.v2.macro"), u"Fire.v2");
-  EXPECT_EQ(fileTitleOf(u"/home/u/Fire"), u"Fire");
-  EXPECT_EQ(fileTitleOf(u"Fire.macro"), u"Fire");
-}
-
 }  // namespace
 }  // namespace ko
