@@ -44,8 +44,12 @@ CSubBmpMenu::CSubBmpMenu(HWND menu, int itemIndex, const std::vector<tagBMPMENUI
                          const MenuPictures& pictures, int fontHeight)
     : menu_(menu), itemIndex_(itemIndex), subItems_(subItems), fontHeight_(fontHeight) {
   const int count = static_cast<int>(std::min(subItems.size(), kMaxMenuItems));
-  const int w = pictures.normal.width();
-  const int h = std::min(SubMenuHeight(count), pictures.normal.height());
+  const SkinImage* sizing = &pictures.normal;
+  for (const SkinImage* other : {&pictures.over, &pictures.down, &pictures.disabled})
+    if (sizing->empty()) sizing = other;
+  const int w = sizing->width();
+  width_ = w;
+  const int h = std::min(SubMenuHeight(count), sizing->height());
   normal_ = pictures.normal.Cut(0, 0, w, h);
   over_ = pictures.over.Cut(0, 0, w, h);
   down_ = pictures.down.Cut(0, 0, w, h);
@@ -113,8 +117,13 @@ void CBmpMenu::SetSubMenuImages(TextView normal, TextView over, TextView down, T
 
 bool CBmpMenu::Create() {
   BmpMenuItems& list = MenuItemList();
-  const int width = items_.normal.width();
-  const int height = items_.normal.height();
+  // The menu takes the size of its normal picture; without one, the size of any other of
+  // its pictures keeps the items reachable (their normal faces are then empty).
+  const SkinImage* sizing = &items_.normal;
+  for (const SkinImage* other : {&items_.over, &items_.down, &items_.disabled})
+    if (sizing->empty()) sizing = other;
+  const int width = sizing->width();
+  const int height = sizing->height();
   HWND window = CreatePopup(opener_, position_, width, height);
   if (!window || !Attach(window)) return false;
   itemCount_ = static_cast<int>(std::min(list.size(), kMaxMenuItems));

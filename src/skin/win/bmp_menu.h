@@ -24,7 +24,7 @@ class CSubBmpMenu : public SkinControl {
               int fontHeight);
   bool Create(ScreenPoint position);
   int itemIndex() const { return itemIndex_; }
-  int width() const { return normal_.width(); }
+  int width() const { return width_; }
   PixelRect ScreenRect() const;
 
  protected:
@@ -36,6 +36,7 @@ class CSubBmpMenu : public SkinControl {
   const std::vector<tagBMPMENUINFO>& subItems_;
   SkinImage normal_, over_, down_, disabled_;
   int fontHeight_;
+  int width_ = 0;
   std::array<CBitmapBtn, kMaxMenuItems> buttons_;
 };
 

@@ -3,6 +3,8 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "skin/picture_bytes.h"
+
 namespace ko {
 
 HGLOBAL ReadFileToGlobalMemory(TextView path, DWORD* size) {
@@ -19,7 +21,8 @@ HGLOBAL ReadFileToGlobalMemory(TextView path, DWORD* size) {
     memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     void* target = memory ? GlobalLock(memory) : nullptr;
     DWORD read = 0;
-    const bool ok = target && ReadFile(file, target, bytes, &read, nullptr) && read == bytes;
+    const bool ok = target && ReadFile(file, target, bytes, &read, nullptr) && read == bytes &&
+                    PictureBytesLookComplete(static_cast<const unsigned char*>(target), bytes);
     if (target) GlobalUnlock(memory);
     if (ok) {
       *size = bytes;

@@ -7,7 +7,8 @@
 
 namespace ko {
 
-// The whole file in movable global memory (nullptr when it cannot be read or is empty).
+// The whole file in movable global memory; nullptr when it cannot be read, is empty or is
+// a visibly incomplete picture (which some decoders cannot survive).
 HGLOBAL ReadFileToGlobalMemory(TextView path, DWORD* size);
 
 // Decodes a picture (JPG, BMP, GIF...) with OleLoadPicture into a GDI bitmap attached to
