@@ -98,17 +98,17 @@ void GalleryWindow::BuildControls() {
   buttons_.resize(layout.controls.size());
   labels_.resize(layout.controls.size());
   for (size_t i = 0; i < layout.controls.size(); ++i) {
-    const ControlSpec& spec = layout.controls[i];
-    const RECT rect = ToRect(spec.rect);
-    const Text caption = spec.captionNumber ? ReadButtonCaption(file, spec.captionNumber) : Text();
-    switch (spec.kind) {
+    const ControlSpec& entry = layout.controls[i];
+    const RECT rect = ToRect(entry.rect);
+    const Text caption = entry.captionNumber ? ReadButtonCaption(file, entry.captionNumber) : Text();
+    switch (entry.kind) {
       case ControlKind::Button: {
         auto button = std::make_unique<CBitmapBtn>();
         button->Create(hwnd(), rect, 0);
-        button->SetImages(spec.rect.left, spec.rect.top, spec.rect.width(), spec.rect.height(),
-                          Full(static_cast<int>(spec.sources.normal)), Full(static_cast<int>(spec.sources.over)),
-                          Full(static_cast<int>(spec.sources.down)), Full(static_cast<int>(spec.sources.disabled)));
-        const int offset = spec.align == TextAlign::Left ? 28 : 0;
+        button->SetImages(entry.rect.left, entry.rect.top, entry.rect.width(), entry.rect.height(),
+                          Full(static_cast<int>(entry.sources.normal)), Full(static_cast<int>(entry.sources.over)),
+                          Full(static_cast<int>(entry.sources.down)), Full(static_cast<int>(entry.sources.disabled)));
+        const int offset = entry.align == TextAlign::Left ? 28 : 0;
         button->SetCaption(caption, offset, 1);
         buttons_[i] = std::move(button);
         break;
@@ -116,7 +116,7 @@ void GalleryWindow::BuildControls() {
       case ControlKind::Label: {
         auto label = std::make_unique<CStaticTrans>();
         label->Create(hwnd(), rect, caption);
-        if (spec.align == TextAlign::Centre)
+        if (entry.align == TextAlign::Centre)
           SetWindowLongPtrW(label->hwnd(), GWL_STYLE, GetWindowLongPtrW(label->hwnd(), GWL_STYLE) | SS_CENTER);
         label->SetFont(13);
         labels_[i] = std::move(label);
@@ -132,9 +132,9 @@ void GalleryWindow::BuildControls() {
         slider_.SetRange(1, 12);
         slider_.Create(thumb, u"", rect, hwnd(), kSliderId);
         const SkinImage* filled =
-            spec.sources.down == ko::Picture::None ? nullptr : &Full(static_cast<int>(spec.sources.down));
-        slider_.SetTrackImages(spec.rect.left, spec.rect.top, spec.rect.width(), spec.rect.height(),
-                               Full(static_cast<int>(spec.sources.normal)), filled);
+            entry.sources.down == ko::Picture::None ? nullptr : &Full(static_cast<int>(entry.sources.down));
+        slider_.SetTrackImages(entry.rect.left, entry.rect.top, entry.rect.width(), entry.rect.height(),
+                               Full(static_cast<int>(entry.sources.normal)), filled);
         slider_.SetPos(6);
         break;
       }
