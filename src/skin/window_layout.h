@@ -59,6 +59,11 @@ struct ControlSpec {
   StateSources sources{};
   TextAlign align = TextAlign::Centre;
   const char* glyph = "";      // optional icon hint for the generator ("close", "minimise", "arrow-down", ...)
+  // Sliders, edits, lists and custom controls: the identifier they report with, and for
+  // sliders their range and thumb picture (a file of the skin folder).
+  int id = 0;
+  int rangeMin = 0, rangeMax = 0;
+  const char* thumb = "";
 };
 
 // The window's own dressing, drawn into every full picture before the controls.

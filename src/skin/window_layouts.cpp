@@ -1,12 +1,14 @@
 #include "skin/window_layout.h"
 #include "skin/gallery_layout.h"
+#include "app/main_window_layouts.h"
 
 namespace ko {
 
 // Each window's table lives beside its window; this list only collects them.
 const std::vector<const WindowLayout*>& allWindowLayouts() {
   static const std::vector<const WindowLayout*> layouts = {
-      &galleryLayout(),
+      &startPageLayout(), &buttonPageLayout(), &performancePageLayout(), &lightingPageLayout(),
+      &macroPageLayout(), &galleryLayout(),
   };
   return layouts;
 }

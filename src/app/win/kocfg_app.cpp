@@ -1,0 +1,41 @@
+#include "app/win/kocfg_app.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/win/kocfg_dlg.h"
+
+namespace ko {
+
+CKocfgApp::~CKocfgApp() { ExitInstance(); }
+
+bool CKocfgApp::InitInstance() {
+  const std::wstring mutexName = std::wstring(L"VX48K2 Gaming Mouse") + L"_Mutex";
+  mutex_ = CreateMutexW(nullptr, FALSE, mutexName.c_str());
+  if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
+    return false;
+  }
+  gdiplus_ = std::make_unique<GdiplusSession>();
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  {
+    CKocfgDlg window;
+    window.DoModal();
+  }
+  return false;
+}
+
+int CKocfgApp::ExitInstance() {
+  if (mutex_) {
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
+  }
+  gdiplus_.reset();
+  return 0;
+}
+
+}  // namespace ko

@@ -1,0 +1,308 @@
+#include "app/win/kocfg_dlg.h"
+
+#include <shlobj.h>
+
+#include "app/main_window_layouts.h"
+#include "app/win/button_page.h"
+#include "app/win/lighting_page.h"
+#include "app/win/macro_page.h"
+#include "app/win/performance_page.h"
+#include "app/win/shell_actions.h"
+#include "app/win/start_page.h"
+#include "macro/macro_library.h"
+#include "settings/settings_file.h"
+#include "skin/skin_files.h"
+#include "skin/win/gdi_objects.h"
+#include "skin/win/png_hslider.h"
+#include "text/interface_text.h"
+
+namespace ko {
+
+namespace {
+
+const wchar_t kWindowClass[] = L"KocfgMainWindow";
+const wchar_t kWindowTitle[] = L"VX48K2 Gaming Mouse";
+constexpr UINT_PTR kStartupTimer = 10002;
+constexpr int kIconResource = 128;
+constexpr DWORD kSavedDirectoryUnits = 520;
+
+const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+Text RoamingFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, folder))) return Text();
+  return Text(reinterpret_cast<const char16_t*>(folder));
+}
+
+}  // namespace
+
+CKocfgDlg::CKocfgDlg() {
+  icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource));
+  if (!icon_) icon_ = LoadIconW(nullptr, IDI_APPLICATION);
+  MainWindowServices& services = *this;
+  pages_[0] = std::make_unique<StartPage>(services);
+  pages_[1] = std::make_unique<ButtonPage>(services);
+  pages_[2] = std::make_unique<PerformancePage>(services);
+  pages_[3] = std::make_unique<LightingPage>(services);
+  pages_[4] = std::make_unique<MacroPage>(services);
+  start_ = static_cast<StartPage*>(pages_[0].get());
+}
+
+CKocfgDlg::~CKocfgDlg() {
+  popupMenu_.reset();
+  Destroy();
+}
+
+int CKocfgDlg::DoModal() {
+  // Created hidden: the window is sized from its picture and titled before it shows.
+  HWND window = CreateWindowExW(WS_EX_APPWINDOW, RegisterCustomClass(kWindowClass, CS_DBLCLKS), L"",
+                                WS_POPUP | WS_SYSMENU, 0, 0, kMainWindowWidth, kMainWindowHeight, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  if (!window || !Attach(window)) return -1;
+  if (!OnCreate()) {
+    DestroyWindow(window);
+    return -1;
+  }
+  OnInitDialog();
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  UpdateWindow(hwnd());
+
+  running_ = true;
+  MSG message;
+  while (running_) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // A quit request from elsewhere ends the window as a close would.
+      if (running_) EndModal(IDCANCEL);
+      break;
+    }
+    if (PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return result_;
+}
+
+bool CKocfgDlg::PreTranslateMessage(const MSG& message) const {
+  if (message.message != WM_KEYDOWN) return false;
+  if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
+  return message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
+}
+
+void CKocfgDlg::EndModal(int result) {
+  result_ = result;
+  if (!running_) return;
+  running_ = false;
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+bool CKocfgDlg::OnCreate() {
+  wchar_t module[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return false;
+  SetProgramFolderFromModulePath(reinterpret_cast<const char16_t*>(module));
+  const Text programFolder(ProgramFolder());
+
+  wchar_t current[kSavedDirectoryUnits + 1] = {};
+  const DWORD currentLength = GetCurrentDirectoryW(kSavedDirectoryUnits, current);
+  if (currentLength > 0 && currentLength < kSavedDirectoryUnits)
+    savedDirectory_ = reinterpret_cast<const char16_t*>(current);
+  SetCurrentDirectoryW(W(programFolder));
+
+  const Text languageFile = LanguageFilePath(programFolder);
+  SetLanguageFile(languageFile);
+  LoadFaceName(languageFile);
+
+  skinFolder_ = SkinFolder(programFolder);
+  for (auto& page : pages_) page->Build(hwnd());
+  // The window takes the size of the start page's picture.
+  const SkinImage& main = start_->background();
+  SetWindowPos(hwnd(), nullptr, 0, 0, main.width(), main.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+
+  hook_.Load(programFolder);
+  hook_.Install(hwnd());
+  hook_.Enable(0);
+  SetTimer(hwnd(), kStartupTimer, 1, nullptr);
+  return true;
+}
+
+void CKocfgDlg::OnInitDialog() {
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  places_ = settingsPlacesBelow(RoamingFolder());
+  ensureSettingsFolders(places_);
+  ServiceEventView& view = *this;
+  serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
+  reloadSettings(working_, loadBuffer_, places_.settingsFile, kProfileFromFile);
+  SetWindowTextW(hwnd(), kWindowTitle);
+
+  currentPage_ = 0;  // so that the start page is shown, not skipped as already current
+  showPage(page_id::kStart);
+  macros_ = std::make_unique<MacroLibrary>(
+      MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())});
+  macros_->start();
+  refreshAllPages();
+  SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX);
+}
+
+void CKocfgDlg::OnStartupTimer() {
+  KillTimer(hwnd(), kStartupTimer);
+  for (auto& page : pages_) page->AfterStart();
+}
+
+void CKocfgDlg::OnDestroy() {
+  hook_.Enable(0);
+  hook_.Remove();
+  popupMenu_.reset();
+  if (!savedDirectory_.empty()) SetCurrentDirectoryW(W(savedDirectory_));
+  running_ = false;
+}
+
+MainPage* CKocfgDlg::PageById(int page) const {
+  switch (page) {
+    case page_id::kStart: return pages_[0].get();
+    case page_id::kButtons: return pages_[1].get();
+    case page_id::kPerformance: return pages_[2].get();
+    case page_id::kLighting: return pages_[3].get();
+    case page_id::kMacros: return pages_[4].get();
+    default: return nullptr;
+  }
+}
+
+void CKocfgDlg::showPage(int page) {
+  if (page == currentPage_) return;
+  if (MainPage* old = PageById(currentPage_)) old->Show(false);
+  currentPage_ = page;
+  if (MainPage* shown = PageById(page)) shown->Show(true);
+  start_->ShowFrame();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CKocfgDlg::refreshAllPages() {
+  for (auto& page : pages_) page->Refresh();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+bool CKocfgDlg::saveAndNotify(const std::optional<ServiceNotice>& notice) {
+  bool saved = false;
+  saveThenNotify(service(), [&] { saved = SaveSettings(working_, places_.settingsFile); }, notice);
+  return saved;
+}
+
+void CKocfgDlg::openPopupMenu(std::unique_ptr<CBmpMenu> menu) {
+  popupMenu_.reset();
+  if (menu && menu->Create()) popupMenu_ = std::move(menu);
+}
+
+void CKocfgDlg::closePopupMenu() { popupMenu_.reset(); }
+
+bool CKocfgDlg::confirm(const char16_t* key) {
+  const Text text = InterfaceText(key);
+  return MessageBoxW(hwnd(), W(text), L"Warning", MB_OKCANCEL) == IDOK;
+}
+
+void CKocfgDlg::notice(const char16_t* key) {
+  const Text text = InterfaceText(key);
+  MessageBoxW(hwnd(), W(text), L"Warning", MB_OK);
+}
+
+void CKocfgDlg::openHelpFile() { OpenHelpFile(); }
+
+void CKocfgDlg::OnCommand(HWND control) {
+  closePopupMenu();
+  for (auto& page : pages_) page->ClosePopups();
+  if (!control) {
+    // The window system's close request comes without a control.
+    EndModal(IDCANCEL);
+    return;
+  }
+  if (control == start_->closeButton()) {
+    EndModal(IDCANCEL);
+    return;
+  }
+  if (control == start_->minimiseButton()) {
+    SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    return;
+  }
+  for (auto& page : pages_)
+    if (page->OnCommand(control)) return;
+}
+
+void CKocfgDlg::OnLeftButtonDown(LPARAM point) {
+  closePopupMenu();
+  for (auto& page : pages_) page->ClosePopups();
+  // Any free spot of the window drags it, as a caption would.
+  PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, point);
+}
+
+void CKocfgDlg::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (IsIconic(hwnd())) {
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+  } else if (client.right > 0 && client.bottom > 0) {
+    OffscreenCanvas canvas(dc, client.right, client.bottom, false);
+    FillRect(canvas.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (MainPage* page = PageById(currentPage_)) {
+      page->background().DrawStretched(canvas.dc(), 0, 0, client.right, client.bottom);
+      page->PaintOver(canvas.dc());
+    }
+    canvas.Present();
+  }
+  EndPaint(hwnd(), &ps);
+}
+
+LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  handled = true;
+  if (message == kMenuChoiceMessage) {
+    closePopupMenu();
+    if (MainPage* page = PageById(currentPage_)) page->OnMenuChoice(wParam, lParam);
+    return 0;
+  }
+  if (message == kSliderValueMessage) {
+    if (sliderReports_.isRepeat(static_cast<int>(wParam), static_cast<int>(lParam))) return 0;
+  }
+  if (serviceEvents_) {
+    if (auto result = serviceEvents_->handle(message, wParam, lParam)) return *result;
+  }
+  for (auto& page : pages_)
+    if (auto result = page->OnMessage(message, wParam, lParam)) return *result;
+  handled = false;
+  return 0;
+}
+
+LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT reflected = 0;
+  if (ReflectToControl(hwnd(), message, wParam, lParam, &reflected)) return reflected;
+  switch (message) {
+    case WM_ERASEBKGND: return TRUE;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(icon_);
+    case WM_LBUTTONDOWN: OnLeftButtonDown(lParam); return 0;
+    case WM_TIMER:
+      if (wParam == kStartupTimer) {
+        OnStartupTimer();
+        return 0;
+      }
+      return Default(message, wParam, lParam);
+    case WM_COMMAND: OnCommand(reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_CLOSE: EndModal(IDCANCEL); return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return Default(message, wParam, lParam);
+    default: break;
+  }
+  if (message >= WM_USER) {
+    bool handled = false;
+    const LRESULT result = OnPrivateMessage(message, wParam, lParam, handled);
+    if (handled) return result;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace ko

@@ -1,0 +1,92 @@
+// The program's one window: a borderless skinned popup with six pages. It owns the two
+// settings records, the pages and their controls, the one popup menu and the macro
+// library, and turns every click and message into an action of the page it belongs to.
+#pragma once
+#include <windows.h>
+#include <array>
+#include <memory>
+#include "app/win/hook_library.h"
+#include "app/win/main_page.h"
+#include "app/win/main_window_services.h"
+#include "app/settings_places.h"
+#include "perf/slider_report_filter.h"
+#include "settings/service_events.h"
+#include "skin/win/bmp_menu.h"
+#include "skin/win/skin_control.h"
+
+namespace ko {
+
+class MacroLibrary;
+class StartPage;
+
+class CKocfgDlg : public SkinControl, private MainWindowServices, private ServiceEventView {
+ public:
+  CKocfgDlg();
+  ~CKocfgDlg() override;
+
+  // Creates the window and runs it until one of its close commands; IDCANCEL then.
+  int DoModal();
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // Start-up, in the order the window goes through it.
+  bool OnCreate();
+  void OnInitDialog();
+  void OnStartupTimer();
+  void OnDestroy();
+  // Enter and Escape never reach the window or its controls.
+  bool PreTranslateMessage(const MSG& message) const;
+  void EndModal(int result);
+
+  void OnCommand(HWND control);
+  void OnPaint();
+  void OnLeftButtonDown(LPARAM point);
+  LRESULT OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  MainPage* PageById(int page) const;
+
+  // MainWindowServices
+  HWND window() const override { return hwnd(); }
+  SettingsRecord& working() override { return working_; }
+  SettingsRecord& loadBuffer() override { return loadBuffer_; }
+  const Text& settingsPath() const override { return places_.settingsFile; }
+  const Text& macroFolder() const override { return places_.macroFolder; }
+  const Text& skinFolder() const override { return skinFolder_; }
+  int currentPage() const override { return currentPage_; }
+  void showPage(int page) override;
+  void refreshAllPages() override;
+  bool saveAndNotify(const std::optional<ServiceNotice>& notice) override;
+  ServiceWindow& service() override { return platformServiceWindow(); }
+  ServiceEvents& serviceEvents() override { return *serviceEvents_; }
+  void openPopupMenu(std::unique_ptr<CBmpMenu> menu) override;
+  void closePopupMenu() override;
+  bool popupMenuOpen() const override { return popupMenu_ != nullptr; }
+  MacroLibrary& macros() override { return *macros_; }
+  const HookLibrary& hook() const override { return hook_; }
+  bool confirm(const char16_t* key) override;
+  void notice(const char16_t* key) override;
+
+  // ServiceEventView
+  void settingsSaved(bool) override {}
+  void openHelpFile() override;
+
+  SettingsPlaces places_;
+  Text skinFolder_;
+  Text savedDirectory_;
+  SettingsRecord loadBuffer_{};
+  SettingsRecord working_{};
+  int currentPage_ = 100000;
+  std::unique_ptr<CBmpMenu> popupMenu_;
+  HICON icon_ = nullptr;  // shared resource icon: not destroyed
+  HookLibrary hook_;
+  SliderReportFilter sliderReports_;
+  std::unique_ptr<MacroLibrary> macros_;
+  std::unique_ptr<ServiceEvents> serviceEvents_;
+  StartPage* start_ = nullptr;                      // pages_[0]
+  std::array<std::unique_ptr<MainPage>, 5> pages_;  // start, buttons, performance, lighting, macros
+  bool running_ = false;
+  int result_ = IDCANCEL;
+};
+
+}  // namespace ko

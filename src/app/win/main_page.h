@@ -1,0 +1,49 @@
+// One page of the main window: its controls (built from its table), what it shows from
+// the working record, and the commands and messages of its controls.
+#pragma once
+#include <windows.h>
+#include <optional>
+#include "app/win/main_window_services.h"
+#include "app/win/page_controls.h"
+
+namespace ko {
+
+class MainPage {
+ public:
+  explicit MainPage(MainWindowServices& window) : window_(window) {}
+  virtual ~MainPage() = default;
+  MainPage(const MainPage&) = delete;
+  MainPage& operator=(const MainPage&) = delete;
+
+  virtual const WindowLayout& layout() const = 0;
+  // Builds the page's controls on the main window, hidden. Pages that make further
+  // windows (colour picker, key display) add them here.
+  virtual void Build(HWND parent) { controls_.Build(parent, layout(), window_.skinFolder()); }
+  // The page became current (true) or stopped being current (false).
+  virtual void Show(bool visible) { controls_.ShowPage(visible); }
+  // Sets every control again from the working record.
+  virtual void Refresh() {}
+  // A click on a control of this page; false when `control` is not one of its own.
+  virtual bool OnCommand(HWND /*control*/) { return false; }
+  // Private messages (sliders, lists, edits, hook events); nothing when not this page's.
+  virtual std::optional<LRESULT> OnMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
+  // The open popup menu reported a choice while this page is current.
+  virtual void OnMenuChoice(WPARAM, LPARAM) {}
+  // A click on the window or any command closes the page's own popups (not the menu).
+  virtual void ClosePopups() {}
+  // Drawn over the page picture, into the window's off-screen bitmap.
+  virtual void PaintOver(HDC) {}
+  // Once, soon after start-up (the window's one-shot timer).
+  virtual void AfterStart() {}
+
+  PageControls& controls() { return controls_; }
+  const SkinImage& background() const { return controls_.picture(Picture::Main); }
+
+ protected:
+  bool Is(int index, HWND control) const { return control && controls_.handle(index) == control; }
+
+  MainWindowServices& window_;
+  PageControls controls_;
+};
+
+}  // namespace ko

@@ -1,0 +1,153 @@
+#include "app/win/page_controls.h"
+
+#include "settings/profile_file.h"
+#include "skin/skin_files.h"
+
+namespace ko {
+
+namespace {
+
+RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+bool HasGlyph(const ControlSpec& c, const char* glyph) {
+  const char* a = c.glyph;
+  while (*a && *a == *glyph) ++a, ++glyph;
+  return *a == 0 && *glyph == 0;
+}
+
+}  // namespace
+
+const SkinImage& PageControls::picture(Picture which) const {
+  switch (which) {
+    case Picture::Over: return over_;
+    case Picture::Down: return down_;
+    case Picture::Disabled: return disabled_;
+    default: return main_;
+  }
+}
+
+void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& skinFolder) {
+  layout_ = &layout;
+  const ProfileFile file(skinFolder + u16(layout.layoutFile));
+  // Each page reads only the picture keys its table names.
+  const SkinScreen screen = ReadSkinScreen(file, ScreenKeys{true, *layout.overPicture != 0, *layout.downPicture != 0,
+                                                            *layout.disabledPicture != 0});
+  auto load = [&](const Text& name) { return name.empty() ? SkinImage() : SkinImage::Load(skinFolder + name); };
+  main_ = load(screen.main);
+  over_ = load(screen.over);
+  down_ = load(screen.down);
+  disabled_ = load(screen.disabled);
+
+  const size_t count = layout.controls.size();
+  captions_.assign(count, Text());
+  buttons_.resize(count);
+  labels_.resize(count);
+  edits_.resize(count);
+  sliders_.resize(count);
+  lists_.resize(count);
+  ownWindows_.assign(count, nullptr);
+  shown_.assign(count, true);
+  for (size_t i = 0; i < count; ++i) {
+    const ControlSpec& entry = layout.controls[i];
+    const RECT rect = ToRect(entry.rect);
+    if (entry.captionNumber) captions_[i] = ReadButtonCaption(file, entry.captionNumber);
+    const PixelRect& r = entry.rect;
+    switch (entry.kind) {
+      case ControlKind::Button: {
+        auto button = std::make_unique<CBitmapBtn>();
+        button->Create(parent, rect, 0);
+        if (entry.look != ControlLook::None || entry.captionNumber)
+          button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
+                            picture(entry.sources.over), picture(entry.sources.down), picture(entry.sources.disabled));
+        button->SetCaption(captions_[i], 0, 1);
+        // Check boxes and radio marks sit at the left of their face; the text follows them.
+        if (entry.align == TextAlign::Left && (HasGlyph(entry, "check") || HasGlyph(entry, "radio")))
+          button->SetTextRectLeftWrapped({22, 0, r.width() - 22, r.height()});
+        ShowWindow(button->hwnd(), SW_HIDE);
+        buttons_[i] = std::move(button);
+        break;
+      }
+      case ControlKind::Label: {
+        auto label = std::make_unique<CStaticTrans>();
+        label->Create(parent, rect, captions_[i]);
+        LONG_PTR style = GetWindowLongPtrW(label->hwnd(), GWL_STYLE);
+        if (entry.align == TextAlign::Centre) style |= SS_CENTER;
+        if (entry.align == TextAlign::Right) style |= SS_RIGHT;
+        SetWindowLongPtrW(label->hwnd(), GWL_STYLE, style);
+        ShowWindow(label->hwnd(), SW_HIDE);
+        labels_[i] = std::move(label);
+        break;
+      }
+      case ControlKind::Edit: {
+        auto edit = std::make_unique<CClrEdit>();
+        edit->Create(parent, rect, entry.id);
+        ShowWindow(edit->hwnd(), SW_HIDE);
+        edits_[i] = std::move(edit);
+        break;
+      }
+      case ControlKind::Slider: {
+        auto slider = std::make_unique<CPngHSliderBar>();
+        slider->SetRange(entry.rangeMin, entry.rangeMax);
+        slider->Create(skinFolder + u16(entry.thumb), u"", rect, parent, entry.id);
+        const SkinImage* filled = entry.sources.down == Picture::None ? nullptr : &picture(entry.sources.down);
+        slider->SetTrackImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal), filled);
+        ShowWindow(slider->hwnd(), SW_HIDE);
+        sliders_[i] = std::move(slider);
+        break;
+      }
+      case ControlKind::List: {
+        auto list = std::make_unique<CListBoxEx>();
+        list->Create(parent, rect, entry.id);
+        ShowWindow(list->hwnd(), SW_HIDE);
+        lists_[i] = std::move(list);
+        break;
+      }
+      case ControlKind::Custom:
+      case ControlKind::MacroDisplay:
+        break;  // made by the page with AddOwnWindow
+    }
+    // A control without a place shows nowhere.
+    if (entry.rect.empty()) shown_[i] = false;
+  }
+}
+
+HWND PageControls::handle(int index) const {
+  if (index < 0 || index >= static_cast<int>(shown_.size())) return nullptr;
+  if (buttons_[index]) return buttons_[index]->hwnd();
+  if (labels_[index]) return labels_[index]->hwnd();
+  if (edits_[index]) return edits_[index]->hwnd();
+  if (sliders_[index]) return sliders_[index]->hwnd();
+  if (lists_[index]) return lists_[index]->hwnd();
+  return ownWindows_[index];
+}
+
+int PageControls::indexOf(HWND control) const {
+  if (!control) return -1;
+  for (int i = 0; i < static_cast<int>(shown_.size()); ++i)
+    if (handle(i) == control) return i;
+  return -1;
+}
+
+void PageControls::Apply(int index) {
+  HWND window = handle(index);
+  if (window) ShowWindow(window, pageVisible_ && shown_[index] ? SW_SHOWNA : SW_HIDE);
+}
+
+void PageControls::ShowPage(bool visible) {
+  pageVisible_ = visible;
+  for (int i = 0; i < static_cast<int>(shown_.size()); ++i) Apply(i);
+}
+
+void PageControls::SetShown(int index, bool shown) {
+  if (index < 0 || index >= static_cast<int>(shown_.size())) return;
+  shown_[index] = shown;
+  Apply(index);
+}
+
+void PageControls::AddOwnWindow(int index, HWND window) {
+  if (index < 0 || index >= static_cast<int>(shown_.size())) return;
+  ownWindows_[index] = window;
+  Apply(index);
+}
+
+}  // namespace ko

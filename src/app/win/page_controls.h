@@ -1,0 +1,65 @@
+// The controls of one main-window page, built from the page's window table and its layout
+// file: the buttons, labels, edits, sliders and list at their rectangles with their
+// captions and state pictures. Colour areas and key displays are made by their pages.
+#pragma once
+#include <windows.h>
+#include <memory>
+#include <vector>
+#include "skin/win/bitmap_btn.h"
+#include "skin/win/clr_edit.h"
+#include "skin/win/list_box_ex.h"
+#include "skin/win/png_hslider.h"
+#include "skin/win/skin_image.h"
+#include "skin/win/static_trans.h"
+#include "skin/window_layout.h"
+
+namespace ko {
+
+class PageControls {
+ public:
+  PageControls() = default;
+  PageControls(const PageControls&) = delete;
+  PageControls& operator=(const PageControls&) = delete;
+
+  // Reads the layout file from the skin folder, loads the pictures it names and creates
+  // every control of the table, hidden.
+  void Build(HWND parent, const WindowLayout& layout, const Text& skinFolder);
+
+  const WindowLayout& layout() const { return *layout_; }
+  const SkinImage& picture(Picture which) const;
+  // Caption `number` of the page's layout file ("BUTTONPOS").
+  const Text& caption(int index) const { return captions_[index]; }
+
+  CBitmapBtn* button(int index) const { return buttons_[index].get(); }
+  CStaticTrans* label(int index) const { return labels_[index].get(); }
+  CClrEdit* edit(int index) const { return edits_[index].get(); }
+  CPngHSliderBar* slider(int index) const { return sliders_[index].get(); }
+  CListBoxEx* list(int index) const { return lists_[index].get(); }
+  HWND handle(int index) const;
+  // The table position of the control with this window, -1 for none of this page's.
+  int indexOf(HWND control) const;
+
+  // Shows or hides the whole page; controls set apart with SetShown stay hidden.
+  void ShowPage(bool visible);
+  // Whether one control shows while its page does (all do unless told otherwise).
+  void SetShown(int index, bool shown);
+  // Also shows a window the page made itself (the colour picker, the key display).
+  void AddOwnWindow(int index, HWND window);
+
+ private:
+  void Apply(int index);
+
+  const WindowLayout* layout_ = nullptr;
+  SkinImage main_, over_, down_, disabled_;
+  std::vector<Text> captions_;
+  std::vector<std::unique_ptr<CBitmapBtn>> buttons_;
+  std::vector<std::unique_ptr<CStaticTrans>> labels_;
+  std::vector<std::unique_ptr<CClrEdit>> edits_;
+  std::vector<std::unique_ptr<CPngHSliderBar>> sliders_;
+  std::vector<std::unique_ptr<CListBoxEx>> lists_;
+  std::vector<HWND> ownWindows_;
+  std::vector<bool> shown_;
+  bool pageVisible_ = false;
+};
+
+}  // namespace ko

@@ -1,0 +1,59 @@
+#include "app/win/start_page.h"
+
+#include "app/main_window_layouts.h"
+#include "app/restore_all.h"
+#include "app/web_command.h"
+#include "app/win/shell_actions.h"
+
+namespace ko {
+
+const WindowLayout& StartPage::layout() const { return startPageLayout(); }
+
+void StartPage::Build(HWND parent) {
+  MainPage::Build(parent);
+  // The notes beside the page buttons carry no text in this skin; hidden, they cannot
+  // cover the buttons they overlap.
+  for (int note : {start_page::kButtonsNote, start_page::kLightingNote, start_page::kPerformanceNote,
+                   start_page::kMacrosNote})
+    controls_.SetShown(note, false);
+}
+
+void StartPage::ShowFrame() {
+  ShowWindow(closeButton(), SW_SHOWNA);
+  ShowWindow(minimiseButton(), SW_SHOWNA);
+}
+
+bool StartPage::OnCommand(HWND control) {
+  if (Is(start_page::kWeb, control)) {
+    OpenWebPage(kMakerWebPage);
+    return true;
+  }
+  if (Is(start_page::kRestoreAll, control)) {
+    RestoreAll();
+    return true;
+  }
+  static const struct {
+    int control, page;
+  } kPageButtons[] = {{start_page::kShowButtons, page_id::kButtons},
+                      {start_page::kShowMacros, page_id::kMacros},
+                      {start_page::kShowLighting, page_id::kLighting},
+                      {start_page::kShowPerformance, page_id::kPerformance}};
+  for (const auto& entry : kPageButtons) {
+    if (!Is(entry.control, control)) continue;
+    window_.showPage(entry.page);
+    // The performance page shows values the device service may have changed meanwhile.
+    if (entry.page == page_id::kPerformance) window_.refreshAllPages();
+    return true;
+  }
+  // The profile-file tabs (import, export) are the profile commands'.
+  return Is(start_page::kUnused, control);
+}
+
+void StartPage::RestoreAll() {
+  if (!window_.confirm(u"WARN1")) return;
+  restoreAllProfiles(window_.working());
+  window_.refreshAllPages();
+  window_.saveAndNotify(settingsAppliedNotice());
+}
+
+}  // namespace ko
