@@ -16,6 +16,13 @@ bool createDirectories(TextView path);
 bool deleteFile(TextView path);
 // Copies source over target (CopyFileW with overwriting allowed).
 bool copyFile(TextView source, TextView target);
+// Puts `bytes` in place of the file in one step: they are written to a new file beside it
+// (same folder, temporary name), flushed to the disk, and that file then takes the old
+// one's place, so a reader or a crash at any moment finds either the old file whole or the
+// new one whole. A file that does not exist yet is created the same way. False when the
+// folder is missing or not writable, or the file is marked read-only: the old file is then
+// untouched and no temporary file is left behind.
+bool replaceFileAtomically(TextView path, const std::string& bytes);
 // Names (not paths) of the files directly in a folder, sorted.
 std::vector<Text> listFiles(TextView folder);
 

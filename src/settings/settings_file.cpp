@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include "platform/ini_transaction.h"
 #include "settings/factory_assignments.h"
 #include "settings/profile_file.h"
 
@@ -168,8 +169,22 @@ bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrin
   return ok;
 }
 
+bool SaveSettings(const SettingsRecord& record, TextView path) {
+  IniTransaction transaction(path);
+  // A refused key costs only that key, as in the key-by-key save: the rest still goes out.
+  const bool everyKey = WriteSettingsFile(record, path, transaction);
+  return transaction.commit() && everyKey;
+}
+
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
   return WriteSettingsFile(record, path, strings);
+}
+
+bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride) {
+  IniTransaction transaction(path);
+  ReadSettingsFile(record, path, profileOverride, transaction);
+  const bool everyKey = WriteSettingsFile(record, path, transaction);
+  return transaction.commit() && everyKey;
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
@@ -225,6 +240,13 @@ void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings
 
 bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) {
   return ProfileFile{Text(path), strings}.writeInt(kSettingSection, u"PollingRate", interval);
+}
+
+bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride) {
+  ResetSettings(loadBuffer);
+  const bool saved = LoadSettings(loadBuffer, path, profileOverride);
+  ValidateSettings(working, loadBuffer);
+  return saved;
 }
 
 bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,

@@ -35,12 +35,21 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
 bool WriteSettingsFile(const SettingsRecord& record, TextView path,
                        ProfileStrings& strings = platformProfileStrings());
 
-// The one entry point the pages use to store settings.
-bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());
+// The one entry point the pages use to store settings: the keys of WriteSettingsFile, in its
+// order and in the file's own encoding, as one transaction. The file is read once, every
+// key is applied in memory exactly as the profile-string functions would apply it, and the
+// result replaces the file in one step (see replaceFileAtomically), so other writers' keys
+// survive byte for byte and a crash leaves the old file or the new one, never a mixture.
+// False when the file could not be written; the old file is then as it was.
+bool SaveSettings(const SettingsRecord& record, TextView path);
+// The same keys one call at a time through `strings`, each call rewriting the file: the
+// way the profile functions themselves save, kept to compare the transaction against.
+bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings);
 
 // Reads the file, then rewrites it from the record, so afterwards the file holds every key.
-bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride,
-                  ProfileStrings& strings = platformProfileStrings());
+// Without a backend, the reads and the save share one transaction: one read, one replace.
+bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride);
+bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings);
 
 // Copies the source whole into the destination, then repairs the destination.
 void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source);
@@ -67,8 +76,10 @@ void RepairProfileAssignments(ProfileRecord& profile);
 
 // The whole reload used at start-up, after an import and on device changes: reset the load
 // buffer, load it (which rewrites the file), validate it into the working record.
+// Without a backend the load is the batched one above.
+bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride);
 bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,
-                    ProfileStrings& strings = platformProfileStrings());
+                    ProfileStrings& strings);
 
 // The profile the record names as active; profile 0 when Profile is out of range, so a
 // damaged record can never index past the five profiles.

@@ -1,0 +1,48 @@
+#include "platform/ini_transaction.h"
+
+#include "platform/file_system.h"
+#include "platform/ini_engine.h"
+
+namespace ko {
+
+IniTransaction::IniTransaction(TextView path) : path_(path) {
+  const ini::LoadResult result = ini::loadDocument(path, document_);
+  readable_ = result != ini::LoadResult::Unreadable;
+}
+
+bool IniTransaction::commit() {
+  if (!readable_) return false;
+  if (!changed_) return true;
+  if (!replaceFileAtomically(path_, document_.toBytes())) return false;
+  changed_ = false;
+  return true;
+}
+
+Text IniTransaction::readString(TextView file, TextView section, TextView key, TextView fallback) {
+  if (!covers(file)) return Text(fallback);
+  return document_.readString(section, key, fallback);
+}
+
+int32_t IniTransaction::readInt(TextView file, TextView section, TextView key, int32_t fallback) {
+  if (!covers(file)) return fallback;
+  return document_.readInt(section, key, fallback);
+}
+
+bool IniTransaction::readStruct(TextView file, TextView section, TextView key, void* buffer, size_t size) {
+  if (!covers(file)) return false;
+  return document_.readStruct(section, key, buffer, size);
+}
+
+bool IniTransaction::writeString(TextView file, TextView section, TextView key, TextView value) {
+  if (!covers(file) || !document_.writeString(section, key, value)) return false;
+  changed_ = true;
+  return true;
+}
+
+bool IniTransaction::writeStruct(TextView file, TextView section, TextView key, const void* bytes, size_t size) {
+  if (!covers(file) || !document_.writeStruct(section, key, bytes, size)) return false;
+  changed_ = true;
+  return true;
+}
+
+}  // namespace ko

@@ -1,0 +1,75 @@
+// The atomic replace on POSIX: write a sibling file, fsync it, rename it over the target
+// (rename is atomic within one folder), then fsync the folder so the new name is durable.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <string>
+#include "platform/file_system.h"
+
+namespace ko {
+namespace {
+
+// The program spells paths the Windows way; natively a backslash separates folders too.
+std::string nativePath(TextView path) {
+  std::string utf8 = toUtf8(path);
+  std::replace(utf8.begin(), utf8.end(), '\\', '/');
+  return utf8;
+}
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool replaceFileAtomically(TextView path, const std::string& bytes) {
+  if (path.empty()) return false;
+  const std::string target = nativePath(path);
+  mode_t mode = 0666;
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0) {
+    if (!S_ISREG(existing.st_mode)) return false;
+    // No write bit is what Windows calls read-only: such a file is not replaced, even by a
+    // user whom the folder would let rename over it.
+    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    mode = existing.st_mode & 07777;
+  }
+
+  static std::atomic<unsigned> counter{0};
+  const std::string temporary =
+      target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // The rename is in place; making it durable is best effort (some file systems refuse).
+  const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return true;
+}
+
+}  // namespace ko
