@@ -1,0 +1,131 @@
+// kocfg_bench [runs]: medians of the settings file's core operations on a full-size
+// "Mouse.ini" that other writers have filled too. Each operation runs `runs` times (default
+// 25); the batched and the key-by-key save are measured in the same run on the same file,
+// so the ratio compares like with like.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+#include "platform/file_system.h"
+#include "platform/ini_engine.h"
+#include "platform/ini_transaction.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+using namespace ko;
+using Clock = std::chrono::steady_clock;
+
+struct Figure {
+  double median, low, high;
+};
+
+Figure summarise(std::vector<double> milliseconds) {
+  std::sort(milliseconds.begin(), milliseconds.end());
+  const size_t n = milliseconds.size();
+  const double median = n % 2 ? milliseconds[n / 2] : (milliseconds[n / 2 - 1] + milliseconds[n / 2]) / 2;
+  return {median, milliseconds.front(), milliseconds.back()};
+}
+
+double timeOnce(const std::function<void()>& operation) {
+  const auto start = Clock::now();
+  operation();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void print(const char* what, const Figure& f, int runs) {
+  std::printf("%-34s median %9.3f ms   (min %.3f, max %.3f; %d runs)\n", what, f.median, f.low, f.high, runs);
+}
+
+// What the program holds after a start-up on factory values, with stage `level` moved as a
+// slider drag moves it.
+std::unique_ptr<SettingsRecord> programRecord(int32_t level) {
+  auto r = std::make_unique<SettingsRecord>();
+  std::memset(r.get(), 0, sizeof(SettingsRecord));
+  ResetSettings(*r);
+  r->Profile = 0;
+  r->MouseButtons = 11;
+  r->TrayEnabled = 1;
+  for (int p = 0; p < kProfileCount; ++p) ApplyFactoryDefaults(*r, p);
+  r->DPI_INFO[1] = DpiInfo{0, level, level, level};
+  return r;
+}
+
+const char kOtherWriters[] =
+    "[Setting]\r\nLeftCount=1234\r\nRightCount=56\r\nServiceVersion=3\r\nProfileName=Work\r\n"
+    "[MACRO_LIST]\r\nMacroSetting_1=Burst\r\nMacroSetting_2=Reload\r\n"
+    "[GROUP2]\r\nName=Shooter\r\nExe=C:\\Games\\shooter.exe\r\n"
+    "[ServiceState]\r\nLastSeen=20240101\r\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = std::max(3, argc > 1 ? std::atoi(argv[1]) : 25);
+  std::error_code ec;
+  const auto folder = std::filesystem::temp_directory_path(ec) / ("kocfg-bench-" + std::to_string(Clock::now().time_since_epoch().count() & 0xFFFFFF));
+  std::filesystem::create_directories(folder, ec);
+  const Text path = (folder / "Mouse.ini").u16string();
+
+  // A UTF-16 file as the program creates it, with the service's keys in it.
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string(kOtherWriters)) utf16 += std::string{c, '\0'};
+  writeFileBytes(path, utf16);
+  const auto a = programRecord(4), b = programRecord(9);
+  SaveSettings(*a, path);
+  std::string bytes;
+  readFileBytes(path, bytes);
+
+#ifdef _WIN32
+  const char* backend = "Windows profile functions";
+#else
+  const char* backend = "portable engine";
+#endif
+  std::printf("settings file: %zu bytes, UTF-16; key by key through the %s\n", bytes.size(), backend);
+
+  // Each operation in its own phase, after one untimed warm-up: a flushed save waits for
+  // whatever the file system still has to write, and right after a key-by-key save (ninety
+  // unflushed rewrites) that would charge the batched save for the other one's work.
+  auto working = std::make_unique<SettingsRecord>(), buffer = std::make_unique<SettingsRecord>();
+  auto phase = [&](const std::function<void(const SettingsRecord&)>& operation) {
+    operation(*b);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) times.push_back(timeOnce([&] { operation(i % 2 ? *b : *a); }));
+    return times;
+  };
+  const auto batched = phase([&](const SettingsRecord& r) { SaveSettings(r, path); });
+  const auto keyByKey = phase([&](const SettingsRecord& r) { SaveSettings(r, path, platformProfileStrings()); });
+  const auto reload = phase([&](const SettingsRecord&) { reloadSettings(*working, *buffer, path, kProfileFromFile); });
+  const auto reloadKeyByKey = phase(
+      [&](const SettingsRecord&) { reloadSettings(*working, *buffer, path, kProfileFromFile, platformProfileStrings()); });
+  const Figure save = summarise(batched), saveOld = summarise(keyByKey);
+  print("SaveSettings, batched", save, runs);
+  print("SaveSettings, key by key", saveOld, runs);
+  std::printf("%-34s %9.1f x\n", "batched save faster by", saveOld.median / save.median);
+  print("whole reload, batched", summarise(reload), runs);
+  print("whole reload, key by key", summarise(reloadKeyByKey), runs);
+
+  // Where a batched save's time goes.
+  std::vector<double> load, apply, render, replace;
+  SaveSettings(*a, path);
+  for (int i = 0; i < runs; ++i) {
+    std::unique_ptr<IniTransaction> transaction;
+    load.push_back(timeOnce([&] { transaction = std::make_unique<IniTransaction>(path); }));
+    apply.push_back(timeOnce([&] { WriteSettingsFile(i % 2 ? *a : *b, path, *transaction); }));
+    std::string rendered;
+    render.push_back(timeOnce([&] { rendered = transaction->document().toBytes(); }));
+    replace.push_back(timeOnce([&] { replaceFileAtomically(path, rendered); }));
+  }
+  print("  of which: read and parse", summarise(load), runs);
+  print("  of which: apply every key", summarise(apply), runs);
+  print("  of which: render", summarise(render), runs);
+  print("  of which: write, flush, replace", summarise(replace), runs);
+
+  std::filesystem::remove_all(folder, ec);
+  return 0;
+}
