@@ -201,7 +201,7 @@ WindowLayout makeLighting() {
   c.push_back(label({611, 321, 640, 333}, 4, "Effect speed", TextAlign::Centre));
   c.push_back(label({642, 321, 660, 333}, 5, "%"));
   c.push_back(back());
-  c.push_back(button({460, 180, 579, 202}, 7, "Direction", ControlLook::Text, TextAlign::Left));
+  c.push_back(button({468, 180, 579, 202}, 7, "Direction", ControlLook::Text, TextAlign::Left));
   c.push_back(button({330, 488, 374, 506}, 8, "Slow", ControlLook::Text, TextAlign::Left));
   c.push_back(button({582, 488, 626, 506}, 9, "Fast", ControlLook::Text, TextAlign::Right));
   c.push_back(button({172, 171, 271, 200}, 6, "Off", ControlLook::Segment));

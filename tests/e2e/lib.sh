@@ -7,7 +7,7 @@
 #   sim_send <msg> <w> <l>        the "service" sends to the main window; prints "result N"
 #   sim_messages                  the messages the simulator received, one line each
 #   sim_stop
-#   kocfg_start / kocfg_stop      the program, from the program folder $DIST_DIR
+#   kocfg_start [exe] / kocfg_stop  the program, from the program folder $DIST_DIR (or another)
 #   wait_window <title> [secs]    prints the X window id once a window with that title shows
 #   click_at <x> <y> [button]     window coordinates: the program's window sits at (0, 0)
 #   focus_window <id>             give a window the keyboard before typing
@@ -145,9 +145,10 @@ file_digest() {
 }
 
 # --- the program -------------------------------------------------------------------------
-kocfg_start() {
-  [ -f "$KOCFG_EXE" ] || { log "no $KOCFG_EXE"; return 1; }
-  e2e_spawn kocfg wine "$KOCFG_EXE"
+kocfg_start() { # [executable: another program folder's Kocfg.exe]
+  local exe="${1:-$KOCFG_EXE}"
+  [ -f "$exe" ] || { log "no $exe"; return 1; }
+  e2e_spawn kocfg wine "$exe"
   KOCFG_PID=$SPAWNED
   KOCFG_WINDOW=$(wait_window "$MAIN_TITLE" 60) || { log "the main window did not appear"; return 1; }
 }
@@ -187,4 +188,31 @@ type_text() { xdotool type --delay 60 "$1"; }
 screenshot() { # name
   import -window root "$E2E_TMP/$1.png"
   echo "$E2E_TMP/$1.png"
+}
+
+# --- settings files ------------------------------------------------------------------------
+# A value of an INI file as the profile functions see it (UTF-16 with a BOM or ANSI);
+# empty when the key is missing.
+ini_get() { # file, section, key
+  [ -f "$1" ] || return 0
+  local text
+  if [ "$(head -c 2 "$1" | od -An -tx1 | tr -d ' ')" = "fffe" ]; then
+    text=$(iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xEF\xBB\xBF//')
+  else
+    text=$(cat "$1")
+  fi
+  awk -v section="$2" -v key="$3" '
+    { sub(/\r$/, "") }
+    /^\[/ { inside = (tolower($0) == "[" tolower(section) "]"); next }
+    inside { eq = index($0, "="); if (eq && tolower(substr($0, 1, eq - 1)) == tolower(key)) { print substr($0, eq + 1); exit } }
+  ' <<<"$text"
+}
+
+# Whether two pictures agree over a rectangle (every pixel the same).
+same_region() { # picture-a, picture-b, geometry (WxH+X+Y)
+  local differing
+  convert "$1" -crop "$3" +repage "$E2E_TMP/.region-a.png"
+  convert "$2" -crop "$3" +repage "$E2E_TMP/.region-b.png"
+  differing=$(compare -metric AE "$E2E_TMP/.region-a.png" "$E2E_TMP/.region-b.png" null: 2>&1) || true
+  [ "${differing%% *}" = 0 ]
 }

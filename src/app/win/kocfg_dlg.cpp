@@ -116,9 +116,12 @@ bool CKocfgDlg::OnCreate() {
 
   skinFolder_ = SkinFolder(programFolder);
   for (auto& page : pages_) page->Build(hwnd());
-  // The window takes the size of the start page's picture.
+  // The window takes the size of the start page's picture. Without one (a damaged skin
+  // folder) it keeps the pages' size: a window of no size could not even be closed.
   const SkinImage& main = start_->background();
-  SetWindowPos(hwnd(), nullptr, 0, 0, main.width(), main.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = main.empty() ? kMainWindowWidth : main.width();
+  const int height = main.empty() ? kMainWindowHeight : main.height();
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
   hook_.Load(programFolder);
   hook_.Install(hwnd());

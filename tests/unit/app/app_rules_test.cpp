@@ -1,0 +1,127 @@
+// The main window's own rules: where settings live (and that their folders exist before
+// the first save), restore-all, the web command line, the page tables' integrity.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+#include "app/main_window_layouts.h"
+#include "app/restore_all.h"
+#include "app/settings_places.h"
+#include "app/web_command.h"
+#include "platform/file_system.h"
+#include "settings/factory_assignments.h"
+#include "settings/settings_file.h"
+#include "support/temp_dir.h"
+
+namespace ko {
+namespace {
+
+TEST(SettingsPlaces, FolderFileAndMacroFolderBelowRoaming) {
+  const SettingsPlaces p = settingsPlacesBelow(u"C:\\Users\\me\\AppData\\Roaming");
+  EXPECT_EQ(p.folder, u"C:\\Users\\me\\AppData\\Roaming\\VX48K2\\RoduraZoviv\\");
+  EXPECT_EQ(p.settingsFile, p.folder + u"Mouse.ini");
+  EXPECT_EQ(p.macroFolder, p.folder + u"Macro\\");
+  // Without a roaming folder the paths have no folder part and nothing is created.
+  const SettingsPlaces bare = settingsPlacesBelow(u"");
+  EXPECT_EQ(bare.settingsFile, u"Mouse.ini");
+  EXPECT_FALSE(ensureSettingsFolders(bare));
+}
+
+// A first start on a machine where the folders don't exist yet: without creating them,
+// every save of the session would fail and each change would be lost.
+TEST(SettingsPlaces, MissingFoldersAreCreatedSoTheFirstSaveLands) {
+  test::TempDir roaming;
+  Text base = roaming.folder();
+  base.pop_back();  // the shell reports the folder without its trailing separator
+  const SettingsPlaces p = settingsPlacesBelow(base);
+  ASSERT_FALSE(directoryExists(p.folder));
+  ASSERT_TRUE(ensureSettingsFolders(p));
+  EXPECT_TRUE(directoryExists(p.folder));
+  EXPECT_TRUE(directoryExists(p.macroFolder));
+  EXPECT_TRUE(ensureSettingsFolders(p)) << "a second start finds them in place";
+
+  SettingsRecord working{}, buffer{};
+  EXPECT_TRUE(reloadSettings(working, buffer, p.settingsFile, kProfileFromFile));
+  EXPECT_TRUE(fileExists(p.settingsFile));
+}
+
+TEST(RestoreAll, EveryProfileGetsItsFactoryAssignmentsAndTheFirstIsActive) {
+  SettingsRecord record{};
+  ApplyFactoryDefaults(record, 0);
+  record.Profile = 3;
+  for (ProfileRecord& profile : record.Profiles) {
+    profile.ButtonAssigned[0].FunctionCode = 2;  // left button made a right click
+    profile.DPI = 5;
+  }
+  record.LedColor = 0x123456;
+  restoreAllProfiles(record);
+  EXPECT_EQ(record.Profile, 0);
+  SettingsRecord expected{};
+  for (int k = 0; k < kProfileCount; ++k) ApplyFactoryDefaults(expected, k);
+  for (int k = 0; k < kProfileCount; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(0, std::memcmp(&record.Profiles[k].ButtonAssigned, &expected.Profiles[k].ButtonAssigned,
+                             sizeof record.Profiles[k].ButtonAssigned));
+  }
+  EXPECT_EQ(record.LedColor, expected.LedColor);
+  EXPECT_EQ(record.DPI, expected.DPI);
+}
+
+TEST(WebCommand, ExecutableIsCutAtTheFirstSpaceThatEndsAnExistingFile) {
+  const std::set<Text> files = {u"C:\\Program Files\\Web Browser\\browser.exe"};
+  auto isFile = [&](const Text& path) { return files.count(path) > 0; };
+  // Quoted path with spaces, then arguments: quotes go, the cut falls after ".exe".
+  EXPECT_EQ(browserExecutable(u"  \"C:\\Program Files\\Web Browser\\browser.exe\" -nohome \"%1\" ", isFile),
+            u"C:\\Program Files\\Web Browser\\browser.exe");
+  // No space at all: the template is the executable.
+  EXPECT_EQ(browserExecutable(u"C:\\viewer.exe", isFile), u"C:\\viewer.exe");
+  // No space qualifies: the template is used as found (without quotes and edge spaces).
+  EXPECT_EQ(browserExecutable(u"\"D:\\missing app\\x.exe\" %1", isFile), u"D:\\missing app\\x.exe %1");
+  EXPECT_EQ(browserCommandLine(u"C:\\viewer.exe", kMakerWebPage), Text(u"C:\\viewer.exe ") + kMakerWebPage);
+}
+
+bool overlap(const PixelRect& a, const PixelRect& b) {
+  return !a.empty() && !b.empty() && a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Pictures and controls come from the same tables; a control that shows must not sit on
+// another one that shows, or clicks and faces would go to the wrong one.
+TEST(MainWindowTables, NamedPositionsPointAtTheirControlsAndVisibleControlsDoNotOverlap) {
+  ASSERT_EQ(mainWindowLayouts().size(), 5u);
+  EXPECT_EQ(startPageLayout().controls.size(), size_t(start_page::kCount));
+  EXPECT_EQ(buttonPageLayout().controls.size(), size_t(button_page::kCount));
+  EXPECT_EQ(performancePageLayout().controls.size(), size_t(performance_page::kCount));
+  EXPECT_EQ(lightingPageLayout().controls.size(), size_t(lighting_page::kCount));
+  EXPECT_EQ(macroPageLayout().controls.size(), size_t(macro_page::kCount));
+  for (const WindowLayout* page : mainWindowLayouts()) {
+    EXPECT_EQ(page->width, kMainWindowWidth);
+    EXPECT_EQ(page->height, kMainWindowHeight);
+    EXPECT_NE(pageOfLayout(*page), 0);
+  }
+  EXPECT_EQ(performancePageLayout().controls[performance_page::kLevelSlider].id, control_id::kLevelSlider);
+  EXPECT_EQ(lightingPageLayout().controls[lighting_page::kLevelSlider].id, control_id::kLightLevelSlider);
+  EXPECT_EQ(macroPageLayout().controls[macro_page::kSteps].kind, ControlKind::List);
+  EXPECT_EQ(std::string(startPageLayout().controls[start_page::kClose].glyph), "close");
+
+  // Hidden on purpose: the start page's empty notes, the separate-axis sliders (shown
+  // only for stages stored with separate axes) and the scale labels beneath them.
+  auto hidden = [](const WindowLayout& w, size_t i) {
+    if (&w == &startPageLayout())
+      return i == size_t(start_page::kButtonsNote) || i == size_t(start_page::kLightingNote) ||
+             i == size_t(start_page::kPerformanceNote) || i == size_t(start_page::kMacrosNote);
+    if (&w == &performancePageLayout())
+      return i == size_t(performance_page::kLevelXSlider) || i == size_t(performance_page::kLevelYSlider);
+    return false;
+  };
+  for (const WindowLayout* page : mainWindowLayouts()) {
+    SCOPED_TRACE(page->name);
+    const auto& c = page->controls;
+    for (size_t i = 0; i < c.size(); ++i)
+      for (size_t j = i + 1; j < c.size(); ++j)
+        if (!hidden(*page, i) && !hidden(*page, j)) EXPECT_FALSE(overlap(c[i].rect, c[j].rect)) << i << " and " << j;
+  }
+}
+
+}  // namespace
+}  // namespace ko
