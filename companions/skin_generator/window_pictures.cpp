@@ -23,7 +23,11 @@ namespace {
 Box boxOf(const ko::PixelRect& r) { return {double(r.left), double(r.top), double(r.width()), double(r.height())}; }
 
 // Height of the heading bar of dialogs and pages: room for the window buttons and the title.
-int headingBarHeight(const WindowLayout& w) { return w.frame == WindowFrame::Page ? 56 : 48; }
+// The start page shares the sub-pages' bar, so the window buttons (cut from the start page's
+// pictures and shown on every page) sit on the same ground everywhere.
+int headingBarHeight(const WindowLayout& w) {
+  return w.frame == WindowFrame::Page || w.frame == WindowFrame::Start ? 56 : 48;
+}
 
 void windowEdge(Canvas& k) {
   k.strokeRounded({0, 0, double(k.width()), double(k.height())}, 0, c::border);
@@ -34,7 +38,7 @@ void headingBar(Canvas& k, const WindowLayout& w) {
   k.fillRect({0, 0, double(k.width()), double(bar)}, c::headerBand);
   k.hLine(0, k.width(), bar - 1, c::border);
   if (w.heading && *w.heading) {
-    const double px = w.frame == WindowFrame::Page ? 15 : 13;
+    const double px = w.frame == WindowFrame::Dialog ? 13 : 15;
     k.fillRect({16, std::round(bar / 2.0 - 7), 3, 14}, c::accent);
     k.text(w.heading, {26, 0, double(k.width()) - 120, double(bar)}, px, Weight::Bold, c::textHeading);
   }
@@ -52,8 +56,7 @@ void startFrame(Canvas& k, const WindowLayout& w) {
   cairo_set_source(cr, glow);
   cairo_fill(cr);
   cairo_pattern_destroy(glow);
-  if (w.heading && *w.heading)
-    k.text(w.heading, {20, 10, 300, 24}, 13, Weight::Bold, c::textHeading);
+  headingBar(k, w);
 }
 
 void decoration(Canvas& k, const Decoration& d) {

@@ -104,10 +104,10 @@ WindowLayout makeStart() {
   w.decorations = {
       {DecorationKind::Device, {300, 96, 588, 566}, ""},
       // Leader lines from each page button to the part of the mouse it configures.
-      {DecorationKind::Leader, {199, 275, 368, 232}, ""},   // buttons -> side buttons
+      {DecorationKind::Leader, {199, 275, 337, 340}, ""},   // buttons -> side buttons
       {DecorationKind::Leader, {721, 275, 470, 214}, ""},   // lighting -> wheel light
       {DecorationKind::Leader, {199, 393, 390, 420}, ""},   // performance -> sensor
-      {DecorationKind::Leader, {721, 393, 500, 300}, ""},   // macros -> thumb buttons
+      {DecorationKind::Leader, {721, 393, 500, 300}, ""},   // macros -> the buttons that play them
       {DecorationKind::Divider, {333, 40, 571, 41}, ""},
   };
   return w;
