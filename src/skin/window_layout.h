@@ -64,6 +64,10 @@ struct ControlSpec {
   int id = 0;
   int rangeMin = 0, rangeMax = 0;
   const char* thumb = "";
+  // Edits: digits only, text centred, and the most characters they take (0: no limit).
+  bool digitsOnly = false;
+  bool centredText = false;
+  int maxChars = 0;
 };
 
 // The window's own dressing, drawn into every full picture before the controls.

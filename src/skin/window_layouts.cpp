@@ -1,6 +1,7 @@
 #include "skin/window_layout.h"
 #include "skin/gallery_layout.h"
 #include "app/main_window_layouts.h"
+#include "assign/dialog_layouts.h"
 
 namespace ko {
 
@@ -9,6 +10,7 @@ const std::vector<const WindowLayout*>& allWindowLayouts() {
   static const std::vector<const WindowLayout*> layouts = {
       &startPageLayout(), &buttonPageLayout(), &performancePageLayout(), &lightingPageLayout(),
       &macroPageLayout(), &galleryLayout(),
+      &singleKeyDialogLayout(), &gunfireDialogLayout(), &xshootDialogLayout(), &dpiShiftDialogLayout(),
   };
   return layouts;
 }

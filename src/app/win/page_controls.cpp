@@ -80,7 +80,9 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
       }
       case ControlKind::Edit: {
         auto edit = std::make_unique<CClrEdit>();
-        edit->Create(parent, rect, entry.id);
+        edit->Create(parent, rect, entry.id,
+                     ES_AUTOHSCROLL | (entry.digitsOnly ? ES_NUMBER : 0) | (entry.centredText ? ES_CENTER : 0));
+        if (entry.maxChars > 0) SendMessageW(edit->hwnd(), EM_LIMITTEXT, entry.maxChars, 0);
         ShowWindow(edit->hwnd(), SW_HIDE);
         edits_[i] = std::move(edit);
         break;

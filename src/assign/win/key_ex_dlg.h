@@ -1,0 +1,47 @@
+// CBaseKeyPressDlg collects key events for a dialog through the key filter in front of its
+// message loop; CKeyExDlg, built on it, waits for the one key a mouse button should send
+// and, on OK, writes it into the button's record as a single key entry.
+#pragma once
+#include "assign/key_capture.h"
+#include "settings/settings_record.h"
+#include "skin/win/skin_dialog.h"
+#include "skin/win/zarvo_custom_control.h"
+
+namespace ko {
+
+class CBaseKeyPressDlg : public SkinDialog {
+ public:
+  const KeyCapture& capture() const { return capture_; }
+
+ protected:
+  explicit CBaseKeyPressDlg(const WindowLayout& layout, bool multiKey = false)
+      : SkinDialog(layout), capture_(multiKey) {}
+  // The key filter: key messages become key events, then go on as usual (Space is
+  // consumed so that it cannot press a button).
+  bool PreTranslateMessage(MSG& message) override;
+  // Called after every accepted key event.
+  virtual void RefreshDisplay() = 0;
+
+  KeyCapture capture_;
+};
+
+class CKeyExDlg : public CBaseKeyPressDlg {
+ public:
+  // Edits button `buttonIndex` (0..10) of the active profile of `working`.
+  CKeyExDlg(SettingsRecord& working, int buttonIndex);
+
+ protected:
+  bool UsesControl(int index) const override;
+  void OnInitDialog() override;
+  void OnControlCommand(int index, int notification) override;
+  void RefreshDisplay() override;
+
+ private:
+  ButtonAssignment* Target() const;
+
+  SettingsRecord& working_;
+  int buttonIndex_;
+  CZarvoMacroDisplay display_;
+};
+
+}  // namespace ko
