@@ -1,0 +1,56 @@
+// Recording keystrokes into the open macro: the keyboard hook reports every press and
+// release (virtual key and low-level flags); each becomes a key step, preceded by a delay
+// step as the page's delay mode says.
+#pragma once
+#include <cstdint>
+#include "macro/macro_editor.h"
+
+namespace ko {
+
+// The flags the hook reports with a keystroke.
+inline constexpr uint32_t kKeystrokeExtended = 0x01;
+inline constexpr uint32_t kKeystrokeReleased = 0x80;
+// A keystroke adds at most two steps, so from this count on keystrokes are dropped.
+inline constexpr int32_t kRecordingStepLimit = kMacroStepSlots - 2;
+// Recorded delays are whole 10 ms units between 10 ms and this.
+inline constexpr uint32_t kLongestRecordedDelayMs = 65535;
+// Key-name codes that tell the two Windows keys apart in recorded rows.
+inline constexpr uint32_t kLeftWindowsKeyName = 244;
+inline constexpr uint32_t kRightWindowsKeyName = 245;
+
+struct RecordingState {
+  bool active = false;
+  bool insertMode = false;  // false: appended; true: after the selected row
+  bool hasLastTick = false;
+  uint32_t lastTick = 0;  // tick of the previous accepted keystroke
+  int32_t previousKey = 0;
+  int32_t previousFlags = 0;
+};
+
+// The display name of a recorded key: the Windows keys get names of their own.
+Text recordedKeyName(uint32_t virtualKey);
+
+class MacroRecorder {
+ public:
+  const RecordingState& state() const { return state_; }
+  bool active() const { return state_.active; }
+
+  // The record button: the macro's steps are emptied and keystrokes are appended.
+  void startFresh(MacroEditor& editor);
+  // "INSERTNEWACT": the steps stay and keystrokes go after the selected row.
+  void startInsert();
+  void stop();
+
+  // One keystroke at tick `now` (milliseconds, wrapping at 32 bits). True when recorded;
+  // false when not recording, a held key's repeat, or the macro is full.
+  bool keystroke(MacroEditor& editor, uint32_t virtualKey, uint32_t flags, uint32_t now);
+
+ private:
+  void start(bool insertMode);
+  // The delay before this keystroke in the editor's delay mode; 0 adds none.
+  uint32_t delayBefore(MacroEditor& editor, uint32_t now);
+
+  RecordingState state_;
+};
+
+}  // namespace ko

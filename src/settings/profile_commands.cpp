@@ -1,0 +1,49 @@
+#include "settings/profile_commands.h"
+
+#include "macro/macro_paths.h"
+#include "platform/file_system.h"
+#include "settings/profile_file.h"
+#include "settings/settings_file.h"
+
+namespace ko {
+namespace {
+
+constexpr int32_t kImportedProfile = 0;
+
+Text folderOf(TextView path) {
+  const size_t separator = path.find_last_of(u"\\/");
+  return separator == TextView::npos ? Text() : Text(path.substr(0, separator + 1));
+}
+
+}  // namespace
+
+ProfileFileDialog profileFileDialog(TextView settingsPath) {
+  // The dialog wants a folder; the settings file itself would not open there.
+  return ProfileFileDialog{u"Profile File(*.prof)|*.prof|", u"*.prof", u".prof", folderOf(settingsPath)};
+}
+
+bool SelectProfile(ProfileHost& host, int profileIndex) {
+  SettingsRecord& working = host.working();
+  if (profileIndex < 0 || profileIndex >= kProfileCount || working.Profile == profileIndex) return false;
+  working.Profile = profileIndex;
+  host.refreshAllPages();
+  host.saveAndNotify(profileChangedNotice());
+  return true;
+}
+
+bool ExportProfileFile(ProfileHost& host, TextView path) {
+  if (path.empty()) return false;
+  return SaveSettings(host.working(), path);
+}
+
+bool ImportProfileFile(ProfileHost& host, TextView path) {
+  // Loading a file that is not there would make one full of defaults and apply it.
+  if (path.empty() || !fileExists(path)) return false;
+  reloadSettings(host.working(), host.loadBuffer(), path, kImportedProfile);
+  host.saveAndNotify(settingsAppliedNotice());
+  ProfileFile(host.settingsPath()).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
+  host.refreshAllPages();
+  return true;
+}
+
+}  // namespace ko

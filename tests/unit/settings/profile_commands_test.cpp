@@ -1,0 +1,115 @@
+// Profile tabs and profile files on real files: what "Mouse.ini", the chosen file and the
+// device service see after each command.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+#include "settings/profile_commands.h"
+#include "settings/profile_file.h"
+#include "settings/settings_file.h"
+#include "support/temp_dir.h"
+
+namespace ko {
+namespace {
+
+// The window as the profile commands see it: saves go to the settings file, notices and
+// refreshes are remembered in order.
+class FakeHost final : public ProfileHost {
+ public:
+  explicit FakeHost(Text settingsPath) : path_(std::move(settingsPath)) {
+    reloadSettings(*working_, *loadBuffer_, path_, kProfileFromFile);
+  }
+  SettingsRecord& working() override { return *working_; }
+  SettingsRecord& loadBuffer() override { return *loadBuffer_; }
+  const Text& settingsPath() const override { return path_; }
+  bool saveAndNotify(const std::optional<ServiceNotice>& notice) override {
+    events.push_back("save");
+    const bool saved = SaveSettings(*working_, path_);
+    if (notice) events.push_back("notice " + std::to_string(notice->message));
+    return saved;
+  }
+  void refreshAllPages() override { events.push_back("refresh"); }
+
+  std::vector<std::string> events;
+
+ private:
+  Text path_;
+  std::unique_ptr<SettingsRecord> working_ = std::make_unique<SettingsRecord>();
+  std::unique_ptr<SettingsRecord> loadBuffer_ = std::make_unique<SettingsRecord>();
+};
+
+class ProfileCommandsTest : public ::testing::Test {
+ protected:
+  Text settingsFile() const { return dir_.file(u"Mouse.ini"); }
+  ProfileFile settings() const { return ProfileFile(settingsFile()); }
+
+  test::TempDir dir_;
+  FakeHost host_{settingsFile()};
+};
+
+TEST_F(ProfileCommandsTest, SelectingAProfileSavesAndTellsTheServiceOnce) {
+  EXPECT_FALSE(SelectProfile(host_, 0)) << "profile 0 is active after a fresh start";
+  EXPECT_FALSE(SelectProfile(host_, 5));
+  EXPECT_FALSE(SelectProfile(host_, -1));
+  EXPECT_TRUE(host_.events.empty());
+
+  ASSERT_TRUE(SelectProfile(host_, 3));
+  EXPECT_EQ(host_.events, (std::vector<std::string>{"refresh", "save", "notice 1298"}));
+  EXPECT_EQ(settings().readInt(kSettingSection, u"Profile", -7), 3);
+  host_.events.clear();
+  EXPECT_FALSE(SelectProfile(host_, 3));
+  EXPECT_TRUE(host_.events.empty());
+}
+
+TEST_F(ProfileCommandsTest, ExportThenImportBringsTheSettingsBack) {
+  host_.working().Profiles[2].ButtonAssigned[4].FunctionCode = 12;
+  host_.working().PollingRate = 4;
+  SelectProfile(host_, 2);
+  const Text exported = dir_.file(u"Work.prof");
+  ASSERT_TRUE(ExportProfileFile(host_, exported));
+  EXPECT_EQ(ProfileFile(exported).readInt(kSettingSection, u"PollingRate", -7), 4);
+
+  // Changes after the export are undone by the import; the active profile becomes 0.
+  host_.working().Profiles[2].ButtonAssigned[4].FunctionCode = 1;
+  host_.working().PollingRate = 1;
+  host_.events.clear();
+  ASSERT_TRUE(ImportProfileFile(host_, exported));
+  EXPECT_EQ(host_.events, (std::vector<std::string>{"save", "notice 1279", "refresh"}));
+  EXPECT_EQ(host_.working().Profile, 0);
+  EXPECT_EQ(host_.working().Profiles[2].ButtonAssigned[4].FunctionCode, 12);
+  EXPECT_EQ(host_.working().PollingRate, 4);
+  EXPECT_EQ(settings().readString(kSettingSection, kProfileNameKey, u"<none>"), u"Work");
+  EXPECT_EQ(settings().readInt(kSettingSection, u"Profile", -7), 0);
+  EXPECT_EQ(settings().readInt(kSettingSection, u"PollingRate", -7), 4);
+}
+
+TEST_F(ProfileCommandsTest, ImportRewritesTheFileBeforeRepairingTheSettings) {
+  const Text file = dir_.file(u"Old.prof");
+  ProfileFile(file).writeString(kSettingSection, u"PollingRate", u"0");
+  ASSERT_TRUE(ImportProfileFile(host_, file));
+  EXPECT_EQ(settings().readInt(kSettingSection, u"PollingRate", -7), 2);
+  EXPECT_EQ(ProfileFile(file).readInt(kSettingSection, u"PollingRate", -7), 0);
+  EXPECT_EQ(ProfileFile(file).readInt(kSettingSection, u"DoubleClickSpeed", -7), -1)
+      << "the missing keys were added to the imported file";
+  EXPECT_EQ(settings().readString(kSettingSection, kProfileNameKey, u""), u"Old");
+}
+
+TEST_F(ProfileCommandsTest, AMissingFileImportsNothing) {
+  host_.working().PollingRate = 4;
+  EXPECT_FALSE(ImportProfileFile(host_, dir_.file(u"Gone.prof")));
+  EXPECT_FALSE(ImportProfileFile(host_, u""));
+  EXPECT_TRUE(host_.events.empty());
+  EXPECT_EQ(host_.working().PollingRate, 4);
+  EXPECT_FALSE(std::filesystem::exists(dir_.fsFile(u"Gone.prof")));
+}
+
+TEST(ProfileFileDialogTest, OpensInTheSettingsFolder) {
+  const ProfileFileDialog d = profileFileDialog(u"C:\\Users\\u\\AppData\\Mouse.ini");
+  EXPECT_EQ(d.filter, u"Profile File(*.prof)|*.prof|");
+  EXPECT_EQ(d.initialName, u"*.prof");
+  EXPECT_EQ(d.defaultExtension, u".prof");
+  EXPECT_EQ(d.initialFolder, u"C:\\Users\\u\\AppData\\");
+}
+
+}  // namespace
+}  // namespace ko
