@@ -9,6 +9,7 @@ PACKAGES=(
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   libcairo2-dev fonts-dejavu-core libjpeg62-turbo-dev
+  nsis fp-utils fonts-wqy-microhei
 )
 
 missing=()
@@ -33,5 +34,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   log "creating Wine prefix at $WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1 || true
+  wineserver -w || true
+fi
+
+# The Chinese language file names the Chinese interface font of Windows; under Wine that
+# face and the fallback faces Wine links for CJK text in system dialogs are replaced by the
+# installed CJK font. Written once: the marker value says the prefix has it.
+CJK_FONT="WenQuanYi Micro Hei"
+if ! grep -q '"Microsoft YaHei"="WenQuanYi Micro Hei"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  log "Wine font replacements for the Chinese interface"
+  for face in "Microsoft YaHei" "微软雅黑" "SimSun" "宋体" "NSimSun"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "$CJK_FONT" /f >/dev/null 2>&1 || true
+  done
   wineserver -w || true
 fi

@@ -9,6 +9,7 @@ bash "$REPO/scripts/setup.sh"
 bash "$REPO/scripts/build.sh" native
 bash "$REPO/scripts/build.sh" win
 bash "$REPO/scripts/build.sh" fuzz
+bash "$REPO/scripts/build.sh" installer
 
 passed=0; failed=0
 count() { # name, status [, cases passed, cases failed]: a suite adds its own case counts
