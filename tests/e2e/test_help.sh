@@ -17,6 +17,10 @@ expect "the help viewer shows the help file" test -n "$help_window"
 
 kocfg_stop
 sim_stop
-# The viewer was started by the program through the shell; end it by its window.
-[ -n "$help_window" ] && xdotool windowclose "$help_window" 2>/dev/null || true
+# The viewer was started by the program through the shell, so the harness did not record
+# it: end it by its window's process.
+if [ -n "$help_window" ]; then
+  viewer_pid=$(xdotool getwindowpid "$help_window" 2>/dev/null || true)
+  [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
+fi
 e2e_end
