@@ -1,15 +1,29 @@
 // The macro page: the macro chosen for editing, its steps, recording and the step tools.
+// The rules live in MacroLibrary (files and list), MacroEditor (steps) and MacroRecorder
+// (keystrokes); the page shows their state and turns clicks and messages into their calls.
 #pragma once
+#include <memory>
 #include "app/win/main_page.h"
+#include "macro/macro_editor.h"
+#include "macro/macro_recorder.h"
+#include "macro/win/macro_name_menu.h"
 
 namespace ko {
+
+
+class MacroList;
 
 class MacroPage : public MainPage {
  public:
   using MainPage::MainPage;
+  ~MacroPage() override;
   const WindowLayout& layout() const override;
   void Build(HWND parent) override;
+  void Refresh() override;
   bool OnCommand(HWND control) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnMenuChoice(WPARAM wParam, LPARAM lParam) override;
+  void ClosePopups() override;
   void PaintOver(HDC dc) override;
   void AfterStart() override;
 
@@ -18,6 +32,33 @@ class MacroPage : public MainPage {
   void SetCountText(Text count) { count_ = std::move(count); }
 
  private:
+  MacroEditor& editor();
+  // After the library opened, made or closed a macro: rows, loop state, title.
+  void ShowCurrentMacro();
+  // After the editor changed the steps: list, counter, states, file, and maybe 1300.
+  void AfterStepsChanged(bool tellService);
+  // Buttons that play a macro keep playing it after the list moved under them.
+  void KeepAssignmentsOn(const MacroList& before);
+  void FillList();
+  void UpdateStates();
+  void RepaintTexts();
+  void SetDelayMode(DelayMode mode);
+  void ReadDelayField();
+  void WriteDelayField();
+  void OpenMenu(int anchorIndex, bool stepMenu, const POINT* at = nullptr);
+  void StartRecording(bool insertMode);
+  void StopRecording();
+  void EditDelay(int row);
+  void EditDisplacement(int row);
+  void ToggleNamePopup();
+  void OnStepMenu(int item);
+
+  std::unique_ptr<MacroEditor> editor_;
+  std::unique_ptr<CMacroNameMenu> namePopup_;
+  bool popupClosed_ = false;  // by the command or click now being handled
+  LONG popupClosedAt_ = 0;
+  MacroRecorder recorder_;
+  bool shown_ = false;  // the library's first macro has been shown
   Text title_;
   Text count_;
 };

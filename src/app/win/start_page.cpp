@@ -3,6 +3,7 @@
 #include "app/main_window_layouts.h"
 #include "app/restore_all.h"
 #include "app/web_command.h"
+#include "app/win/profile_commands.h"
 #include "app/win/shell_actions.h"
 
 namespace ko {
@@ -45,7 +46,14 @@ bool StartPage::OnCommand(HWND control) {
     if (entry.page == page_id::kPerformance) window_.refreshAllPages();
     return true;
   }
-  // The profile-file tabs (import, export) are the profile commands'.
+  if (Is(start_page::kImport, control)) {
+    ImportProfileClicked(window_);
+    return true;
+  }
+  if (Is(start_page::kExport, control)) {
+    ExportProfileClicked(window_);
+    return true;
+  }
   return Is(start_page::kUnused, control);
 }
 

@@ -1,0 +1,13 @@
+// The profile commands of the main window: the five profile tabs of the button page and
+// the import and export tabs of the start page, with the platform's file dialogs.
+#pragma once
+#include "app/win/main_window_services.h"
+
+namespace ko {
+
+// A click on profile tab `profileIndex` (0..4).
+void ProfileTabClicked(MainWindowServices& window, int profileIndex);
+void ImportProfileClicked(MainWindowServices& window);
+void ExportProfileClicked(MainWindowServices& window);
+
+}  // namespace ko
