@@ -3,9 +3,9 @@
 # budget each, over its seed corpus (fuzz/corpus/<name>/) and a working corpus kept in the
 # build tree between runs. Prints, per target, the executions made and whether it crashed;
 # a crashing input is left in $BUILD_DIR/fuzz-work/<target>/.
-# Usage: fuzz.sh [seconds per target, default 60]. Build first: build.sh fuzz.
+# Usage: fuzz.sh [seconds per target, default 600]. Build first: build.sh fuzz.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-seconds="${1:-60}"
+seconds="${1:-600}"
 case "$seconds" in ''|*[!0-9]*) echo "usage: fuzz.sh [seconds per target]" >&2; exit 2 ;; esac
 
 shopt -s nullglob
@@ -35,5 +35,5 @@ for fuzzer in "${targets[@]}"; do
     grep -E '^==[0-9]+==ERROR|^SUMMARY|Test unit written' "$work/log" | head -n 5
   fi
 done
-echo "$crashed of ${#targets[@]} targets crashed"
+echo "$crashed of ${#targets[@]} targets crashed ($seconds s each)"
 [ "$crashed" = 0 ]
