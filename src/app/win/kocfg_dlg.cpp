@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "app/first_start.h"
 #include "app/main_window_layouts.h"
 #include "app/win/button_page.h"
 #include "app/win/lighting_page.h"
@@ -137,7 +138,12 @@ void CKocfgDlg::OnInitDialog() {
   ensureSettingsFolders(places_);
   ServiceEventView& view = *this;
   serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
+  const bool noSettings = holdsNoSettings(places_.settingsFile);
   reloadSettings(working_, loadBuffer_, places_.settingsFile, kProfileFromFile);
+  if (noSettings) {
+    startFromFactorySettings(working_);
+    SaveSettings(working_, places_.settingsFile);
+  }
   SetWindowTextW(hwnd(), kWindowTitle);
 
   currentPage_ = 0;  // so that the start page is shown, not skipped as already current

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <set>
 
+#include "app/first_start.h"
 #include "app/main_window_layouts.h"
 #include "app/restore_all.h"
 #include "app/settings_places.h"
@@ -121,6 +122,34 @@ TEST(MainWindowTables, NamedPositionsPointAtTheirControlsAndVisibleControlsDoNot
       for (size_t j = i + 1; j < c.size(); ++j)
         if (!hidden(*page, i) && !hidden(*page, j)) EXPECT_FALSE(overlap(c[i].rect, c[j].rect)) << i << " and " << j;
   }
+}
+
+}  // namespace
+}  // namespace ko
+
+namespace ko {
+namespace {
+
+// A new installation (or a file with none of the program's keys) starts from the factory
+// settings, not from "unset" stages and pointer values.
+TEST(FirstStart, AFileWithoutSettingsStartsFromTheFactorySettings) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  EXPECT_TRUE(holdsNoSettings(path, portableProfileStrings()));
+  const std::string garbage("\xff\xfe" "g\0a\0r\0b\0a\0g\0e\0", 16);
+  ASSERT_TRUE(writeFileBytes(path, garbage));
+  EXPECT_TRUE(holdsNoSettings(path, portableProfileStrings()));
+
+  SettingsRecord working{}, buffer{};
+  reloadSettings(working, buffer, path, kProfileFromFile, portableProfileStrings());
+  EXPECT_EQ(working.DPI_INFO[0].level, -1) << "read as it stands, the stages are unset";
+  startFromFactorySettings(working);
+  EXPECT_EQ(working.Profile, 0);
+  EXPECT_EQ(working.DPI_INFO[0].level, 3);
+  EXPECT_EQ(working.DoubleClickSpeed, 12);
+  EXPECT_EQ(working.PollingRate, 2);
+  ASSERT_TRUE(SaveSettings(working, path, portableProfileStrings()));
+  EXPECT_FALSE(holdsNoSettings(path, portableProfileStrings())) << "the next start reads the saved settings";
 }
 
 }  // namespace
