@@ -2,6 +2,7 @@
 #include "skin/gallery_layout.h"
 #include "app/main_window_layouts.h"
 #include "assign/dialog_layouts.h"
+#include "macro/macro_sel_layout.h"
 
 namespace ko {
 
@@ -11,6 +12,7 @@ const std::vector<const WindowLayout*>& allWindowLayouts() {
       &startPageLayout(), &buttonPageLayout(), &performancePageLayout(), &lightingPageLayout(),
       &macroPageLayout(), &galleryLayout(),
       &singleKeyDialogLayout(), &gunfireDialogLayout(), &xshootDialogLayout(), &dpiShiftDialogLayout(),
+      &macroSelDialogLayout(),
   };
   return layouts;
 }
