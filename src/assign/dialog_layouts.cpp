@@ -75,7 +75,11 @@ WindowLayout makeSingleKey() {
   c.push_back(label({72, 100, 360, 122}, 3, "Press the key this button should send."));
   c.push_back(edit({72, 128, 150, 143}, single_key::kDelayFieldId, 6, true));
   c.push_back(label({69, 108, 153, 125}, 0, ""));
-  c.push_back(edit({69, 126, 177, 145}, single_key::kNameFieldId, 0, false));
+  // The name field draws its own black ground; a well of its own in the shared pictures
+  // would show around the key dialog's narrower key display.
+  ControlSpec name = edit({69, 126, 177, 145}, single_key::kNameFieldId, 0, false);
+  name.look = ControlLook::None;
+  c.push_back(name);
   w.decorations = {{DecorationKind::Panel, {40, 80, 360, 236}, ""}};
   return w;
 }
