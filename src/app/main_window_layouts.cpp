@@ -144,6 +144,8 @@ WindowLayout makePerformance() {
   WindowLayout w = page("main-performance", "skin_advance.ini", "advance_main.png", "advance_down.png", false,
                         "Performance", WindowFrame::Page);
   auto& c = w.controls;
+  // Two-state controls show their "on" face from Down while checked; hovering keeps Main.
+  constexpr StateSources twoState{Picture::Main, Picture::Main, Picture::Down, Picture::Main};
   c.push_back(label({333, 137, 550, 161}, 72, "DPI stages"));
   c.push_back(label({333, 256, 449, 278}, 73, "DPI level"));
   c.push_back(label({333, 461, 449, 485}, 74, "Polling rate"));
@@ -154,7 +156,7 @@ WindowLayout makePerformance() {
   c.push_back(label({333, 361, 449, 384}, 1, "Acceleration"));
   c.push_back(back());
   // The acceleration switch stands beside its title; it shows its state, not a text.
-  c.push_back(button({460, 361, 520, 384}, 1, "Acceleration", ControlLook::Switch));
+  c.push_back(button({460, 361, 520, 384}, 1, "Acceleration", ControlLook::Switch, TextAlign::Centre, "", twoState));
   // Pointer values in the right-hand column: - value + for each.
   c.push_back(button({850, 190, 872, 212}, 0, "", ControlLook::PushButton, TextAlign::Centre, "plus"));
   c.push_back(button({774, 190, 796, 212}, 0, "", ControlLook::PushButton, TextAlign::Centre, "minus"));
@@ -163,13 +165,13 @@ WindowLayout makePerformance() {
   c.push_back(button({799, 190, 847, 212}, 0, "", ControlLook::Well));
   c.push_back(button({799, 270, 847, 292}, 0, "", ControlLook::Well));
   static const int tiles[][2] = {{325, 393}, {395, 463}, {465, 537}, {539, 610}, {612, 683}, {685, 753}};
-  for (const auto& t : tiles) c.push_back(button({t[0], 167, t[1], 227}, 0, "", ControlLook::Tile));
+  for (const auto& t : tiles) c.push_back(button({t[0], 167, t[1], 227}, 0, "", ControlLook::Tile, TextAlign::Centre, "", twoState));
   c.push_back(button({560, 257, 752, 277}, 12, "Separate X and Y", ControlLook::Switch, TextAlign::Left, "check",
                      kMainAndDown));
-  c.push_back(button({325, 490, 431, 530}, 16, "125 Hz", ControlLook::Segment));
-  c.push_back(button({435, 490, 539, 530}, 17, "250 Hz", ControlLook::Segment));
-  c.push_back(button({543, 490, 647, 530}, 18, "500 Hz", ControlLook::Segment));
-  c.push_back(button({651, 490, 752, 530}, 19, "1000 Hz", ControlLook::Segment));
+  c.push_back(button({325, 490, 431, 530}, 16, "125 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({435, 490, 539, 530}, 17, "250 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({543, 490, 647, 530}, 18, "500 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({651, 490, 752, 530}, 19, "1000 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
   c.push_back(slider({327, 293, 752, 308}, control_id::kLevelSlider, 1, 12, "arrow1.png", kTrackDownFilledMain));
   // The separate-axis sliders only show when a file asks for separate axes; they sit over
   // the level scale, so the pictures keep no groove for them.
@@ -194,6 +196,7 @@ WindowLayout makeLighting() {
   WindowLayout w = page("main-lighting", "skin_color.ini", "color_main.png", "color_down.png", false, "Lighting",
                         WindowFrame::Page);
   auto& c = w.controls;
+  constexpr StateSources twoState{Picture::Main, Picture::Main, Picture::Down, Picture::Main};
   c.push_back(label({81, 215, 259, 245}, 1, "Colour", TextAlign::Centre));
   c.push_back(label({324, 172, 467, 202}, 2, "Effect"));
   c.push_back(label({324, 278, 470, 308}, 3, "Brightness"));
@@ -201,12 +204,12 @@ WindowLayout makeLighting() {
   c.push_back(label({611, 321, 640, 333}, 4, "Effect speed", TextAlign::Centre));
   c.push_back(label({642, 321, 660, 333}, 5, "%"));
   c.push_back(back());
-  c.push_back(button({468, 180, 579, 202}, 7, "Direction", ControlLook::Text, TextAlign::Left));
+  c.push_back(button({468, 172, 579, 202}, 7, "Direction", ControlLook::Text, TextAlign::Left));
   c.push_back(button({330, 488, 374, 506}, 8, "Slow", ControlLook::Text, TextAlign::Left));
   c.push_back(button({582, 488, 626, 506}, 9, "Fast", ControlLook::Text, TextAlign::Right));
-  c.push_back(button({172, 171, 271, 200}, 6, "Off", ControlLook::Segment));
-  c.push_back(button({67, 171, 166, 200}, 43, "On", ControlLook::Segment));
-  c.push_back(button({329, 414, 397, 437}, 0, "", ControlLook::Switch));
+  c.push_back(button({172, 171, 271, 200}, 6, "Off", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({67, 171, 166, 200}, 43, "On", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({329, 414, 397, 437}, 0, "", ControlLook::Switch, TextAlign::Centre, "", twoState));
   c.push_back(button({333, 211, 452, 231}, 0, "", ControlLook::Field, TextAlign::Centre, "arrow-down"));
   c.push_back(button({460, 211, 579, 231}, 0, "", ControlLook::Field, TextAlign::Centre, "arrow-down"));
   c.push_back(area({64, 254, 284, 507}, ControlKind::Custom, control_id::kColourPicker));

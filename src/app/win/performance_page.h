@@ -1,16 +1,36 @@
 // The performance page: the six DPI stages and their level sliders, acceleration, the
-// polling rate and the pointer values.
+// polling rate and the pointer values. The rules are PerformanceCommands'; the page shows
+// what they say on its controls.
 #pragma once
+#include <memory>
 #include "app/win/main_page.h"
+#include "perf/performance_commands.h"
+#include "perf/win/window_settings_channel.h"
 
 namespace ko {
 
-class PerformancePage : public MainPage {
+class PerformancePage : public MainPage, private PerformanceView {
  public:
-  using MainPage::MainPage;
+  explicit PerformancePage(MainWindowServices& window);
   const WindowLayout& layout() const override;
   void Build(HWND parent) override;
+  void Refresh() override;
   bool OnCommand(HWND control) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // PerformanceView
+  void showStageCaption(int stage, const Text& caption) override;
+  void showActiveStage(int32_t stage) override;
+  void showSeparateAxes(bool on) override;
+  void setSlider(int sliderId, int32_t position) override;
+  void showAxisSliders(bool axes) override;
+  void showAccelerationEnabled(bool on) override;
+  void showPollingRate(int32_t rate) override;
+  void showPointerValue(PointerValue which, const Text& text) override;
+
+  WindowSettingsChannel channel_;
+  std::unique_ptr<PerformanceCommands> commands_;
 };
 
 }  // namespace ko
