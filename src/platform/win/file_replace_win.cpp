@@ -1,7 +1,8 @@
-// The atomic replace on Windows: write a sibling file, flush it, and let ReplaceFileW swap
-// it in, which keeps the old file's attributes, security and creation time. Where there is
-// no old file yet, or ReplaceFileW leaves both files as they were for a reason a plain
-// rename does not share, MoveFileExW renames the new file over the target instead.
+// The atomic replace on Windows: write a sibling file, flush it, and rename it over the
+// target with MoveFileExW (replace existing, write through), which swaps the name in one
+// step. ReplaceFileW would also keep the old file's security and creation time, but under
+// Wine it removes the old file before the new one takes its name: a process ended in
+// between leaves no settings file at all (the crash-safety test caught exactly that).
 #include <windows.h>
 
 #include <algorithm>
@@ -50,21 +51,7 @@ bool replaceFileAtomically(TextView path, const std::string& bytes) {
     DeleteFileW(wide(temporary));
     return false;
   }
-  bool replaced = false;
-  if (!exists) {
-    replaced = renameOver(temporary, target);
-  } else if (ReplaceFileW(wide(target), wide(temporary), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-    replaced = true;
-  } else {
-    // After these the new file is still under its temporary name and the old one either
-    // under its own or gone (the file vanished meanwhile, or ReplaceFileW removed it and
-    // then could not rename): a rename puts the new file in place. Any other failure
-    // (access denied, a sharing violation) would fail a rename the same way.
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
-        error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-      replaced = renameOver(temporary, target);
-  }
+  const bool replaced = renameOver(temporary, target);
   if (!replaced) DeleteFileW(wide(temporary));
   return replaced;
 }
