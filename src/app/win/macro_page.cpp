@@ -317,6 +317,9 @@ void MacroPage::ClosePopups() {
 bool MacroPage::OnCommand(HWND control) {
   const int index = controls_.indexOf(control);
   if (index < 0) return false;
+  // The two fields report every change of their text, from their first one on; the page
+  // reads them when it needs their values.
+  if (index == macro_page::kDelayField || index == macro_page::kLoopField) return true;
   MacroLibrary& macros = window_.macros();
   WindowMacroPrompts prompts(window_.window());
   const MacroList before = macros.list();
