@@ -199,6 +199,8 @@ click 701 510   # 1000 Hz
 expect "without the service the rate is still saved" eventually setting_is PollingRate 1
 expect "nothing reached the stopped service" is "$(wc -l < "$SIM_LOG")" "$before"
 
-kocfg_stop
+click_at 862 38  # the close button
+expect "the close button ends the program, nothing left to save" wait_pid_gone "$KOCFG_PID" 20
+KOCFG_PID=""
 log "screenshots: $perf_shot $colour_shot"
 e2e_end

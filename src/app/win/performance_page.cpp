@@ -10,6 +10,9 @@ namespace pp = performance_page;
 
 namespace {
 
+constexpr int kStageCaptionHeight = 14;
+constexpr int kStageCaptionLineHeight = 15;
+
 int SliderIndex(int sliderId) {
   switch (sliderId) {
     case perf_slider::kLevel: return pp::kLevelSlider;
@@ -35,8 +38,11 @@ void PerformancePage::Build(HWND parent) {
     CBitmapBtn* tile = controls_.button(pp::kStageFirst + i);
     const PixelRect& r = table.controls[pp::kStageFirst + i].rect;
     tile->SetCheckMode(true);
-    tile->SetFontHeight(14);
-    tile->SetTextRectCentredWrapped({0, 0, r.width(), r.height()});
+    tile->SetFontHeight(kStageCaptionHeight);
+    // Wrapped text is drawn from the top of its box: the box starts where the caption's
+    // three lines stand centred on the face.
+    const int top = (r.height() - 3 * kStageCaptionLineHeight) / 2;
+    tile->SetTextRectCentredWrapped({0, top, r.width(), r.height() - top});
   }
   controls_.button(pp::kSeparateAxes)->SetCheckMode(true);
   // The switch shows its state by its face; the layout's caption belongs to the title.
