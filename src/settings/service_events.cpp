@@ -16,13 +16,18 @@ LightingReport lightingFromDevice(intptr_t value) {
 }
 
 ServiceEvents::ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath,
-                             ServiceEventView& view, ServiceWindow& service, ProfileStrings& strings)
+                             ServiceEventView& view, ServiceWindow& service)
     : working_(working),
       loadBuffer_(loadBuffer),
       settingsPath_(std::move(settingsPath)),
       view_(view),
-      service_(service),
-      strings_(strings) {}
+      service_(service) {}
+
+ServiceEvents::ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath,
+                             ServiceEventView& view, ServiceWindow& service, ProfileStrings& strings)
+    : ServiceEvents(working, loadBuffer, std::move(settingsPath), view, service) {
+  strings_ = &strings;
+}
 
 std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam, intptr_t lParam) {
   switch (message) {
@@ -39,17 +44,21 @@ std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam
   }
 }
 
-void ServiceEvents::save() { view_.settingsSaved(SaveSettings(working_, settingsPath_, strings_)); }
+void ServiceEvents::save() {
+  view_.settingsSaved(strings_ ? SaveSettings(working_, settingsPath_, *strings_) : SaveSettings(working_, settingsPath_));
+}
 
 void ServiceEvents::dpiInfosChanged() {
-  ReadDpiInfos(working_, settingsPath_, strings_);
+  if (strings_) ReadDpiInfos(working_, settingsPath_, *strings_);
+  else ReadDpiInfos(working_, settingsPath_);
   // The performance page shows the stage levels; without a refresh it would show old ones.
   view_.refreshAllPages();
 }
 
 void ServiceEvents::deviceChanged(uintptr_t kind, intptr_t value) {
   // The service has rewritten the file: take everything from it, then the reported field.
-  reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, strings_);
+  if (strings_) reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, *strings_);
+  else reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile);
   switch (kind) {
     case device_change::kDpiStage:
       // A stage outside 0..5 would index past the six stage records; keep the file's.

@@ -51,8 +51,11 @@ LightingReport lightingFromDevice(intptr_t value);
 class ServiceEvents {
  public:
   ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath, ServiceEventView& view,
-                ServiceWindow& service = platformServiceWindow(),
-                ProfileStrings& strings = platformProfileStrings());
+                ServiceWindow& service = platformServiceWindow());
+  // With a profile-string backend of the caller's (tests): reloads and saves go key by key
+  // through it. Without one, they are the program's own: one read, one atomic replace.
+  ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath, ServiceEventView& view,
+                ServiceWindow& service, ProfileStrings& strings);
   ServiceEvents(const ServiceEvents&) = delete;
   ServiceEvents& operator=(const ServiceEvents&) = delete;
 
@@ -77,7 +80,7 @@ class ServiceEvents {
   Text settingsPath_;
   ServiceEventView& view_;
   ServiceWindow& service_;
-  ProfileStrings& strings_;
+  ProfileStrings* strings_ = nullptr;
   bool reconnectExpected_ = false;
 };
 
