@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The key capture and parameter dialogs as a user meets them: each is opened by the dialog
-# probe over a settings file, driven with real keys (xdotool) and clicks, confirmed, and
+# probe over a settings file (and the key capture also by the real program's assignment
+# menu), driven with real keys (xdotool) and clicks, confirmed, and
 # the bytes it stored are read back from "Mouse.ini". Screenshots of every dialog go to
 # $BUILD_DIR/screenshots.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -127,5 +128,36 @@ click_at "${OK[@]}"
 expect "DPI shift ends with OK" is "$(probe_result)" 1
 probe_end
 expect "DPI shift stores code 15 with choice 3" is "$(record_byte 7 1) $(record_byte 7 2)" "15 3"
+
+# --- the real program: the assignment menu's "ASSIGNKEY" opens the key capture dialog -------
+fresh_settings
+if [ -f "$KOCFG_EXE" ]; then
+  sim_start
+  kocfg_start || { log "the program did not start"; exit 1; }
+  sleep 1
+  click_at 148 275               # the start page's "Buttons"
+  sleep 1
+  click_at 384 319               # slot 4; its menu opens at (293, 331)
+  sleep 1
+  xdotool mousemove 370 511; sleep 0.2; xdotool mousemove 371 511; sleep 0.6  # "ADVANCEDCOMMAND"
+  click_at 528 727               # its tenth item, "ASSIGNKEY" (sub-menu from y 499)
+  sleep 1.5
+  xdotool mousemove 200 150      # the dialog at (0, 0) takes the keys under the pointer
+  sleep 0.3
+  type_keys g
+  sleep 0.5
+  shot program-keycapture
+  click_at "${OK[@]}"
+  # The save and the notice follow the dialog's end.
+  expect "the program tells the service with 1299 for profile 0, button 3" \
+    wait_for 15 grep -q "^1299 0 3 " "$SIM_LOG"
+  expect "and has stored the typed key as function 5" is "$(record_byte 3 1)" 5
+  expect "as the usage of G (10)" is "$(record_byte 3 5)" 10
+  kocfg_stop
+  sim_stop
+else
+  log "no $KOCFG_EXE: the program's part is left out"
+  E2E_FAILURES=$((E2E_FAILURES + 1))
+fi
 
 e2e_end
