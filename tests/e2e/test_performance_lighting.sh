@@ -171,7 +171,9 @@ expect "a drag within the bar picks the hue under its end" is "$(setting LedColo
 click 190 300          # a shade of it
 messages_reach $((n + 3))
 picked=$(setting LedColor)
-expect "a click in the shade square picks a colour" bash -c "[ '$picked' -gt 0 ]"
+# Client (126, 46): row 45, grey 195 on the left, the hue (0, 87, 255) darkened by 60.08 on
+# the right, 126/192 of the way across: (67, 84, 194).
+expect "a click in the shade square picks the shade drawn there" is "$picked" "$(( (194 << 16) | (84 << 8) | 67 ))"
 colour_shot=$(shot lighting-colour-picked)
 
 # Typing 300 into the red field stores red 255.
