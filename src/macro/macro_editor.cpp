@@ -27,6 +27,13 @@ std::optional<MouseActionStep> mouseActionOf(int32_t command) {
 
 }  // namespace
 
+PopupValue popupValueOf(TextView text, int32_t maximum) {
+  if (text.empty()) return PopupValue{1, false};
+  const int32_t typed = fieldValue(text);
+  const int32_t kept = std::clamp<int32_t>(typed, 1, std::max<int32_t>(maximum, 1));
+  return PopupValue{kept, kept != typed || decimal(kept) != text};
+}
+
 void MacroEditor::show(const MacroEditorView& view) {
   rows_ = view.rows;
   // The rows must describe the slots exactly; a view that does not (none was loaded yet)

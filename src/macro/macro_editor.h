@@ -49,6 +49,14 @@ inline constexpr int8_t kCursorMoveStep = 10;
 // The value of one of the page's digit fields: its leading digits, 0 when there are none.
 inline int32_t fieldValue(TextView text) { return loopTimeOf(text); }
 
+// What the value popup's field holds after the user typed `text`: the value kept within 1..maximum. An
+// empty field stays empty while the user types and counts as 1.
+struct PopupValue {
+  int32_t value;
+  bool replaceText;  // the field must show `value` instead of what was typed
+};
+PopupValue popupValueOf(TextView text, int32_t maximum);
+
 // A cursor move as the value popup shows it: its direction word and how far it moves.
 struct Displacement {
   Text direction;

@@ -2,16 +2,8 @@
 
 #include <algorithm>
 #include "assign/dialog_layouts.h"
-#include "macro/macro_editor.h"
 
 namespace ko {
-
-PopupValue popupValueOf(TextView text, int32_t maximum) {
-  if (text.empty()) return PopupValue{1, false};
-  const int32_t typed = fieldValue(text);
-  const int32_t kept = std::clamp<int32_t>(typed, 1, std::max<int32_t>(maximum, 1));
-  return PopupValue{kept, kept != typed || decimal(kept) != text};
-}
 
 CEditDelay::CEditDelay() : SkinDialog(singleKeyDialogLayout()) {}
 

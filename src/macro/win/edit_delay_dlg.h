@@ -2,6 +2,7 @@
 // move's displacement. The field takes digits only and keeps its value within 1..maximum.
 #pragma once
 #include <optional>
+#include "macro/macro_editor.h"
 #include "skin/win/skin_dialog.h"
 
 namespace ko {
@@ -29,13 +30,5 @@ class CEditDelay : public SkinDialog {
   int32_t value_ = 1;
   int32_t maximum_ = kDefaultMaximum;
 };
-
-// What the field holds after the user typed `text`: the value kept within 1..maximum. An
-// empty field stays empty while the user types and counts as 1.
-struct PopupValue {
-  int32_t value;
-  bool replaceText;  // the field must show `value` instead of what was typed
-};
-PopupValue popupValueOf(TextView text, int32_t maximum);
 
 }  // namespace ko

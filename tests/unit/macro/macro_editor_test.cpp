@@ -224,5 +224,18 @@ TEST_F(MacroEditorTest, LoopSwitchAndField) {
   EXPECT_EQ(document_.loopText, u"0");
 }
 
+TEST(PopupValueTest, KeepsTheFieldWithinOneAndTheMaximum) {
+  EXPECT_EQ(popupValueOf(u"0", 120).value, 1);
+  EXPECT_TRUE(popupValueOf(u"0", 120).replaceText);
+  EXPECT_EQ(popupValueOf(u"121", 120).value, 120);
+  EXPECT_TRUE(popupValueOf(u"121", 120).replaceText);
+  EXPECT_EQ(popupValueOf(u"999999", kMaxEditedDelayMs).value, kMaxEditedDelayMs);
+  EXPECT_EQ(popupValueOf(u"007", 120).value, 7);
+  EXPECT_TRUE(popupValueOf(u"007", 120).replaceText) << "the field shows the value it holds";
+  EXPECT_FALSE(popupValueOf(u"45", 120).replaceText);
+  EXPECT_EQ(popupValueOf(u"", 120).value, 1);
+  EXPECT_FALSE(popupValueOf(u"", 120).replaceText) << "emptied to type a new value";
+}
+
 }  // namespace
 }  // namespace ko
