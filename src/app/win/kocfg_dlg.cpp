@@ -96,6 +96,9 @@ void CKocfgDlg::EndModal(int result) {
   if (!running_) return;
   running_ = false;
   if (hwnd()) DestroyWindow(hwnd());
+  // A close that arrives as a message sent from another program is handled inside
+  // GetMessage, which then goes on waiting; a posted message lets the loop see the end.
+  PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
 bool CKocfgDlg::OnCreate() {
