@@ -18,7 +18,6 @@ slot_is() { test "$(slot "$1")" = "$2"; }
 macro_key_is() { test "$(macro_key "$1" "$2")" = "$3"; }
 heard_at_least() { test "$(count_lines "$1")" -ge "$2"; }
 heard_exactly() { test "$(count_lines "$1")" = "$2"; }
-winpath() { echo "Z:${1//\//\\}"; }
 
 fresh_settings
 sim_start
