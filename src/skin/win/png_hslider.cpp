@@ -143,7 +143,9 @@ void CPngHSliderBar::SetPos(int value) {
 
 void CPngHSliderBar::SetFillPosition(int left) {
   fillPosition_ = left;
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  // The track paints under its thumb (it does not clip its child), so the thumb must be
+  // painted again after it, or it vanishes until something else repaints it.
+  if (hwnd()) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CPngHSliderBar::Paint() {
