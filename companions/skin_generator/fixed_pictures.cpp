@@ -1,4 +1,5 @@
 #include "fixed_pictures.h"
+#include "perf/colour_picker.h"
 #include <cmath>
 #include <set>
 #include <stdexcept>
@@ -76,25 +77,10 @@ struct Channel {
   int r, g, b;
 };
 
-// The hue strip follows the picker's hue table: entry 1 black, then once round the hue
-// circle in six legs (red to magenta, to blue, to cyan, to green, to yellow, back to red).
+// The hue strip shows the picker's own hue table, row r entry r + 1 (0x00BBGGRR values).
 Channel hueEntry(int e) {
-  struct Leg {
-    int first, last;
-    Channel from, to;
-  };
-  static const Leg legs[] = {
-      {2, 29, {255, 0, 5}, {255, 0, 251}},   {30, 64, {254, 0, 255}, {1, 0, 255}},
-      {65, 95, {0, 3, 255}, {0, 255, 255}},  {96, 129, {0, 255, 251}, {0, 255, 2}},
-      {130, 162, {2, 255, 0}, {254, 255, 0}}, {163, 190, {255, 252, 0}, {255, 16, 0}},
-  };
-  for (const Leg& l : legs) {
-    if (e < l.first || e > l.last) continue;
-    const double t = double(e - l.first) / (l.last - l.first);
-    auto lerp = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return {lerp(l.from.r, l.to.r), lerp(l.from.g, l.to.g), lerp(l.from.b, l.to.b)};
-  }
-  return {0, 0, 0};
+  const uint32_t colour = ko::HueTableEntry(e);
+  return {int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)};
 }
 
 void hueStrip(Canvas& k) {
