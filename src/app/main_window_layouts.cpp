@@ -243,10 +243,14 @@ WindowLayout makeMacros() {
   c.push_back(button({491, 139, 568, 163}, 1, "Export", ControlLook::PushButton));
   c.push_back(button({127, 504, 227, 529}, 5, "Stop", ControlLook::PushButton));
   c.push_back(button({244, 504, 344, 529}, 17, "Record", ControlLook::PushButton));
-  c.push_back(button({408, 189, 560, 219}, 6, "Record delays as typed", ControlLook::Switch, TextAlign::Left, "radio"));
-  c.push_back(button({408, 226, 568, 245}, 7, "Fixed delay (ms)", ControlLook::Switch, TextAlign::Left, "radio"));
-  c.push_back(button({408, 275, 515, 295}, 8, "No delays", ControlLook::Switch, TextAlign::Left, "radio"));
-  c.push_back(button({408, 308, 515, 325}, 9, "Repeat", ControlLook::Switch, TextAlign::Left, "check"));
+  c.push_back(button({408, 189, 560, 219}, 6, "Record delays as typed", ControlLook::Switch, TextAlign::Left, "radio",
+                     kMainAndDown));
+  c.push_back(button({408, 226, 568, 245}, 7, "Fixed delay (ms)", ControlLook::Switch, TextAlign::Left, "radio",
+                     kMainAndDown));
+  c.push_back(button({408, 275, 515, 295}, 8, "No delays", ControlLook::Switch, TextAlign::Left, "radio",
+                     kMainAndDown));
+  c.push_back(button({408, 308, 515, 325}, 9, "Repeat", ControlLook::Switch, TextAlign::Left, "check",
+                     kMainAndDown));
   c.push_back(area({429, 250, 463, 268}, ControlKind::Edit, control_id::kDelayField));
   c.push_back(area({429, 331, 476, 348}, ControlKind::Edit, control_id::kLoopField));
   c.push_back(button({413, 417, 567, 436}, 12, "Move up", ControlLook::PushButton));
