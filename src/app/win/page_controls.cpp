@@ -59,9 +59,13 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         if (entry.look != ControlLook::None || entry.captionNumber)
           button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
                             picture(entry.sources.over), picture(entry.sources.down), picture(entry.sources.disabled));
-        button->SetCaption(captions_[i], 0, 1);
-        // Check boxes and radio marks sit at the left of their face; the text follows them.
-        if (entry.align == TextAlign::Left && (HasGlyph(entry, "check") || HasGlyph(entry, "radio")))
+        // Check boxes and radio marks sit at the left of their face and the text follows
+        // them, wrapped when the face has room for two lines; other left-aligned captions
+        // start at the face's left edge.
+        const bool marked = HasGlyph(entry, "check") || HasGlyph(entry, "radio");
+        const int offset = entry.align != TextAlign::Left ? 0 : marked ? 22 : 2;
+        button->SetCaption(captions_[i], offset, 1);
+        if (marked && entry.align == TextAlign::Left && r.height() >= 28)
           button->SetTextRectLeftWrapped({22, 0, r.width() - 22, r.height()});
         ShowWindow(button->hwnd(), SW_HIDE);
         buttons_[i] = std::move(button);
