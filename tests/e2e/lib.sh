@@ -57,12 +57,16 @@ e2e_end() {
 }
 
 e2e_cleanup() {
-  local pid
+  local status=$? pid
   for pid in "${E2E_PIDS[@]}"; do
     if pid_running "$pid"; then kill "$pid" 2>/dev/null || true; fi
   done
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
   stop_xvfb
+  # A scenario that stops early (a failed command under set -e) after failed checks must
+  # not end as a success.
+  if [ "$status" = 0 ] && [ "$E2E_FAILURES" != 0 ]; then status=1; fi
+  exit "$status"
 }
 
 expect() { # description, command...
