@@ -91,7 +91,7 @@ type_keys ctrl+a
 type_text "Fire"
 click_at 217 263   # OK
 expect "the renamed macro keeps its slot" wait_for 5 slot_is 0 Fire
-expect "its file moved" test -f "$MACROS/Fire.macro" -a ! -f "$MACROS/$NAME.macro"
+expect "its file moved" wait_for 5 test -f "$MACROS/Fire.macro" -a ! -f "$MACROS/$NAME.macro"
 
 click_at 292 151   # delete: the warning
 WARN=$(wait_window "Warning" 10)
