@@ -61,7 +61,7 @@ e2e_cleanup() {
   for pid in "${E2E_PIDS[@]}"; do
     if pid_running "$pid"; then kill "$pid" 2>/dev/null || true; fi
   done
-  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   stop_xvfb
   # A scenario that stops early (a failed command under set -e) after failed checks must
   # not end as a success.
