@@ -1,5 +1,7 @@
 #include "app/main_window_layouts.h"
 
+#include "skin/control_specs.h"
+
 namespace ko {
 
 namespace {
@@ -16,27 +18,11 @@ constexpr StateSources kTrackMain{Picture::Main, Picture::None, Picture::None, P
 ControlSpec button(PixelRect r, int caption, const char* text, ControlLook look,
                    TextAlign align = TextAlign::Centre, const char* glyph = "",
                    StateSources sources = kMainOnly) {
-  ControlSpec c;
-  c.rect = r;
-  c.kind = ControlKind::Button;
-  c.captionNumber = caption;
-  c.caption = text;
-  c.look = look;
-  c.sources = sources;
-  c.align = align;
-  c.glyph = glyph;
-  return c;
+  return ButtonSpec(r, caption, text, look, sources, align, glyph);
 }
 
 ControlSpec label(PixelRect r, int caption, const char* text, TextAlign align = TextAlign::Left) {
-  ControlSpec c;
-  c.rect = r;
-  c.kind = ControlKind::Label;
-  c.captionNumber = caption;
-  c.caption = text;
-  c.look = ControlLook::Text;
-  c.align = align;
-  return c;
+  return LabelSpec(r, caption, text, align);
 }
 
 ControlSpec slider(PixelRect r, int id, int low, int high, const char* thumb, StateSources track,

@@ -1,5 +1,7 @@
 #include "assign/dialog_layouts.h"
 
+#include "skin/control_specs.h"
+
 namespace ko {
 
 namespace {
@@ -13,27 +15,11 @@ constexpr StateSources kTrackMain{Picture::Main, Picture::None, Picture::None, P
 
 ControlSpec button(PixelRect r, int caption, const char* text, ControlLook look, const char* glyph = "",
                    StateSources sources = kHoverFromOver, TextAlign align = TextAlign::Centre) {
-  ControlSpec c;
-  c.rect = r;
-  c.kind = ControlKind::Button;
-  c.captionNumber = caption;
-  c.caption = text;
-  c.look = look;
-  c.sources = sources;
-  c.align = align;
-  c.glyph = glyph;
-  return c;
+  return ButtonSpec(r, caption, text, look, sources, align, glyph);
 }
 
 ControlSpec label(PixelRect r, int caption, const char* text, TextAlign align = TextAlign::Left) {
-  ControlSpec c;
-  c.rect = r;
-  c.kind = ControlKind::Label;
-  c.captionNumber = caption;
-  c.caption = text;
-  c.look = ControlLook::Text;
-  c.align = align;
-  return c;
+  return LabelSpec(r, caption, text, align);
 }
 
 ControlSpec edit(PixelRect r, int id, int maxChars, bool digitsOnly, bool centred = true) {

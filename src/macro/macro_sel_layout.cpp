@@ -1,5 +1,7 @@
 #include "macro/macro_sel_layout.h"
 
+#include "skin/control_specs.h"
+
 namespace ko {
 namespace {
 
@@ -9,26 +11,10 @@ constexpr StateSources kModeButton{Picture::Main, Picture::Over, Picture::Down, 
 
 ControlSpec button(PixelRect r, int caption, const char* text, ControlLook look, const char* glyph = "",
                    StateSources sources = kHover) {
-  ControlSpec c;
-  c.rect = r;
-  c.captionNumber = caption;
-  c.caption = text;
-  c.look = look;
-  c.sources = sources;
-  c.glyph = glyph;
-  return c;
+  return ButtonSpec(r, caption, text, look, sources, TextAlign::Centre, glyph);
 }
 
-ControlSpec label(PixelRect r, int caption, const char* text) {
-  ControlSpec c;
-  c.rect = r;
-  c.kind = ControlKind::Label;
-  c.captionNumber = caption;
-  c.caption = text;
-  c.look = ControlLook::Text;
-  c.align = TextAlign::Left;
-  return c;
-}
+ControlSpec label(PixelRect r, int caption, const char* text) { return LabelSpec(r, caption, text); }
 
 WindowLayout makeMacroSel() {
   WindowLayout w{"dialog-macrosel", "skin_macrosel.ini", 400, 290, "macrosel_main.png", "macrosel_over.png",
