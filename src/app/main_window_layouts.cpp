@@ -1,6 +1,6 @@
 #include "app/main_window_layouts.h"
 
-#include "skin/control_specs.h"
+#include "skin/control_entries.h"
 
 namespace ko {
 
@@ -18,11 +18,11 @@ constexpr StateSources kTrackMain{Picture::Main, Picture::None, Picture::None, P
 ControlSpec button(PixelRect r, int caption, const char* text, ControlLook look,
                    TextAlign align = TextAlign::Centre, const char* glyph = "",
                    StateSources sources = kMainOnly) {
-  return ButtonSpec(r, caption, text, look, sources, align, glyph);
+  return ButtonEntry(r, caption, text, look, sources, align, glyph);
 }
 
 ControlSpec label(PixelRect r, int caption, const char* text, TextAlign align = TextAlign::Left) {
-  return LabelSpec(r, caption, text, align);
+  return LabelEntry(r, caption, text, align);
 }
 
 ControlSpec slider(PixelRect r, int id, int low, int high, const char* thumb, StateSources track,

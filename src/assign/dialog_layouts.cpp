@@ -1,6 +1,6 @@
 #include "assign/dialog_layouts.h"
 
-#include "skin/control_specs.h"
+#include "skin/control_entries.h"
 
 namespace ko {
 
@@ -15,11 +15,11 @@ constexpr StateSources kTrackMain{Picture::Main, Picture::None, Picture::None, P
 
 ControlSpec button(PixelRect r, int caption, const char* text, ControlLook look, const char* glyph = "",
                    StateSources sources = kHoverFromOver, TextAlign align = TextAlign::Centre) {
-  return ButtonSpec(r, caption, text, look, sources, align, glyph);
+  return ButtonEntry(r, caption, text, look, sources, align, glyph);
 }
 
 ControlSpec label(PixelRect r, int caption, const char* text, TextAlign align = TextAlign::Left) {
-  return LabelSpec(r, caption, text, align);
+  return LabelEntry(r, caption, text, align);
 }
 
 ControlSpec edit(PixelRect r, int id, int maxChars, bool digitsOnly, bool centred = true) {

@@ -1,6 +1,6 @@
 #include "macro/macro_sel_layout.h"
 
-#include "skin/control_specs.h"
+#include "skin/control_entries.h"
 
 namespace ko {
 namespace {
@@ -11,10 +11,10 @@ constexpr StateSources kModeButton{Picture::Main, Picture::Over, Picture::Down, 
 
 ControlSpec button(PixelRect r, int caption, const char* text, ControlLook look, const char* glyph = "",
                    StateSources sources = kHover) {
-  return ButtonSpec(r, caption, text, look, sources, TextAlign::Centre, glyph);
+  return ButtonEntry(r, caption, text, look, sources, TextAlign::Centre, glyph);
 }
 
-ControlSpec label(PixelRect r, int caption, const char* text) { return LabelSpec(r, caption, text); }
+ControlSpec label(PixelRect r, int caption, const char* text) { return LabelEntry(r, caption, text); }
 
 WindowLayout makeMacroSel() {
   WindowLayout w{"dialog-macrosel", "skin_macrosel.ini", 400, 290, "macrosel_main.png", "macrosel_over.png",

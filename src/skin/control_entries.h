@@ -5,7 +5,7 @@
 
 namespace ko {
 
-inline ControlSpec ButtonSpec(PixelRect r, int caption, const char* text, ControlLook look, StateSources sources,
+inline ControlSpec ButtonEntry(PixelRect r, int caption, const char* text, ControlLook look, StateSources sources,
                               TextAlign align = TextAlign::Centre, const char* glyph = "") {
   ControlSpec c;
   c.rect = r;
@@ -19,7 +19,7 @@ inline ControlSpec ButtonSpec(PixelRect r, int caption, const char* text, Contro
   return c;
 }
 
-inline ControlSpec LabelSpec(PixelRect r, int caption, const char* text, TextAlign align = TextAlign::Left) {
+inline ControlSpec LabelEntry(PixelRect r, int caption, const char* text, TextAlign align = TextAlign::Left) {
   ControlSpec c;
   c.rect = r;
   c.kind = ControlKind::Label;
