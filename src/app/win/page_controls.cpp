@@ -1,5 +1,7 @@
 #include "app/win/page_controls.h"
 
+#include <cstring>
+
 #include "settings/profile_file.h"
 #include "skin/skin_files.h"
 
@@ -9,11 +11,7 @@ namespace {
 
 RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-bool HasGlyph(const ControlSpec& c, const char* glyph) {
-  const char* a = c.glyph;
-  while (*a && *a == *glyph) ++a, ++glyph;
-  return *a == 0 && *glyph == 0;
-}
+bool HasGlyph(const ControlSpec& c, const char* glyph) { return std::strcmp(c.glyph, glyph) == 0; }
 
 }  // namespace
 
