@@ -14,5 +14,11 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installers: nothing of ours needs them and they would pop up dialogs.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 JOBS="${JOBS:-$(nproc)}"
+# Where ccache is installed, compilations are cached across build trees and work trees.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER="${CMAKE_C_COMPILER_LAUNCHER:-ccache}"
+  export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}"
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$REPO}" CCACHE_NOHASHDIR=1
+fi
 
 log() { printf '== %s\n' "$*" >&2; }
