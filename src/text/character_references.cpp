@@ -64,11 +64,13 @@ size_t decodeOne(TextView text, size_t at, Text& out) {
     const bool hex = i < text.size() && (text[i] == u'x' || text[i] == u'X');
     if (hex) ++i;
     const size_t first = i;
+    // Any number of digits may be written ("&#0000000000000065;" is "A"); the value stops
+    // growing once it is past every character so that it cannot overflow.
     int64_t value = 0;
-    while (i < text.size() && i - first < 12) {
+    while (i < text.size()) {
       const int d = hex ? hexValue(text[i]) : (text[i] >= u'0' && text[i] <= u'9' ? text[i] - u'0' : -1);
       if (d < 0) break;
-      value = value * (hex ? 16 : 10) + d;
+      if (value <= 0x10FFFF) value = value * (hex ? 16 : 10) + d;
       ++i;
     }
     if (i == first || i >= text.size() || text[i] != u';' || !isCharacter(value)) return 0;

@@ -69,7 +69,8 @@ class Indexer {
   }
 
   // The declaration may hold an internal subset in brackets and quoted literals, either
-  // of which may contain ">".
+  // of which may contain ">". Comments and processing instructions in the subset are
+  // free text: a quote or bracket there (a translator's "don't") opens or closes nothing.
   size_t doctype(size_t at) {
     int depth = 0;
     char16_t quote = 0;
@@ -77,6 +78,11 @@ class Indexer {
       const char16_t c = text_[i];
       if (quote != 0) {
         if (c == quote) quote = 0;
+      } else if (depth > 0 && (startsWith(text_, i, u"<!--") || startsWith(text_, i, u"<?"))) {
+        const bool comment = text_[i + 1] == u'!';
+        const size_t end = text_.find(comment ? u"-->" : u"?>", i + (comment ? 4 : 2));
+        if (end == TextView::npos) break;
+        i = end + (comment ? 2 : 1);
       } else if (c == u'"' || c == u'\'') {
         quote = c;
       } else if (c == u'[') {

@@ -30,6 +30,13 @@ TEST(XmlReferences, MalformedReferencesStayAsWritten) {
   EXPECT_EQ(DecodeCharacterReferences(u"&&amp;&"), u"&&&");
 }
 
+TEST(XmlReferences, LeadingZerosAreAnyNumberAndHugeValuesStayAsWritten) {
+  EXPECT_EQ(DecodeCharacterReferences(u"&#0000000000000000065;|&#x00000000000000000041;|&#0000000000001114111;"),
+            u"A|A|\U0010FFFF");
+  EXPECT_EQ(DecodeCharacterReferences(u"&#99999999999999999999999999;&#x100000000000000000041;"),
+            u"&#99999999999999999999999999;&#x100000000000000000041;");
+}
+
 TEST(XmlReferences, TableHoldsXmlAndHtmlNamesCaseSensitively) {
   EXPECT_EQ(NamedReferenceCount(), 253u);
   EXPECT_EQ(NamedReferenceCodePoint(u"Aacute"), 193);
@@ -104,6 +111,23 @@ TEST(XmlDocumentWellFormed, PrologDoctypeCommentsAndInstructionsAreSteppedOver) 
                                  "<!-- c --><r><?pi?><k>v</k></r>\n<!-- after -->"));
   EXPECT_EQ(textAt(document, {u"k"}), u"v");
   EXPECT_FALSE(contains(document.diagnostic(), u"offset"));
+}
+
+TEST(XmlDocumentWellFormed, QuotesAndBracketsInSubsetCommentsAndInstructionsAreFreeText) {
+  const char* documents[] = {
+      "<!DOCTYPE r [ <!-- keep the translator's notes --> <!ELEMENT r ANY> ]><r><k>v</k></r>",
+      "<!DOCTYPE r [ <!-- a \"quoted\" word --> ]><r><k>v</k></r>",
+      "<!DOCTYPE r [ <!-- ] ends nothing > --> <!ATTLIST r a CDATA '>'> ]><r><k>v</k></r>",
+      "<!DOCTYPE r [ <?note it's [here] > ?> <!ELEMENT r ANY> ]><r><k>v</k></r>",
+  };
+  for (const char* bytes : documents) {
+    XmlDocument document;
+    EXPECT_TRUE(document.loadBytes(bytes)) << bytes << " -> " << toUtf8(document.diagnostic());
+    EXPECT_EQ(textAt(document, {u"k"}), u"v") << bytes;
+  }
+  XmlDocument open;
+  EXPECT_FALSE(open.loadBytes("<!DOCTYPE r [ <!-- never closed ]><r/>"));
+  EXPECT_TRUE(contains(open.diagnostic(), u"Doctype unterminated"));
 }
 
 TEST(XmlDocumentPosition, FindChildSearchesOnlyDirectChildrenOnwardsFromTheLastFind) {
