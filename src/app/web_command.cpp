@@ -24,7 +24,7 @@ Text browserExecutable(TextView commandTemplate, const std::function<bool(const 
 }
 
 Text browserCommandLine(TextView executable, TextView address) {
-  return Text(executable) + u" " + Text(address);
+  return u"\"" + Text(executable) + u"\" " + Text(address);
 }
 
 }  // namespace ko

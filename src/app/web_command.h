@@ -15,7 +15,8 @@ inline constexpr char16_t kMakerWebPage[] = u"https://vx48k2.example.com/";
 // executable, as found.
 Text browserExecutable(TextView commandTemplate, const std::function<bool(const Text&)>& isFile);
 
-// "<executable> <address>".
+// "\"<executable>\" <address>": quoted, so that a path with spaces ("C:\Program Files\...")
+// cannot be taken as a shorter program ("C:\Program") followed by arguments.
 Text browserCommandLine(TextView executable, TextView address);
 
 }  // namespace ko

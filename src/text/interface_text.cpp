@@ -29,9 +29,10 @@ Text GetXmlText(TextView file, TextView section, TextView key) {
 
 char16_t* ProgramFolder() { return g_programFolder; }
 
-void SetProgramFolderFromModulePath(TextView modulePath) {
+void SetProgramFolderFromModulePath(TextView modulePath, const std::function<Text(const Text&)>& shortForm) {
   const size_t slash = modulePath.find_last_of(u"\\/");
   Text folder = slash == TextView::npos ? Text() : Text(modulePath.substr(0, slash + 1));
+  if (folder.size() >= kGlobalTextUnits && shortForm) folder = shortForm(folder);
   if (folder.size() >= kGlobalTextUnits) folder.clear();
   copyToBuffer(folder, g_programFolder, kGlobalTextUnits);
 }

@@ -3,6 +3,7 @@
 // window uses (the program folder and the font face name).
 #pragma once
 #include <cstddef>
+#include <functional>
 #include "platform/wide_text.h"
 
 namespace ko {
@@ -21,10 +22,12 @@ inline constexpr size_t kGlobalTextUnits = 260;
 
 // The program folder: the executable's folder with a trailing backslash, NUL-terminated.
 char16_t* ProgramFolder();
-// Takes the folder out of the executable's full path. A folder too long for the buffer
-// leaves it empty, so that paths built on it stay relative to the current directory (which
-// start-up makes the program folder) instead of pointing somewhere else.
-void SetProgramFolderFromModulePath(TextView modulePath);
+// Takes the folder out of the executable's full path. A folder too long for the buffer is
+// replaced by `shortForm` of it (the system's short names for the same folder, with its
+// backslash) when that fits; otherwise the buffer is left empty, so that paths built on it
+// stay relative to the current directory instead of pointing somewhere else.
+void SetProgramFolderFromModulePath(TextView modulePath,
+                                    const std::function<Text(const Text&)>& shortForm = nullptr);
 
 // The font face name from "MAIN"/"FONT" of the language file, NUL-terminated.
 char16_t* FaceName();

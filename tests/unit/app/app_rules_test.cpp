@@ -79,7 +79,13 @@ TEST(WebCommand, ExecutableIsCutAtTheFirstSpaceThatEndsAnExistingFile) {
   EXPECT_EQ(browserExecutable(u"C:\\viewer.exe", isFile), u"C:\\viewer.exe");
   // No space qualifies: the template is used as found (without quotes and edge spaces).
   EXPECT_EQ(browserExecutable(u"\"D:\\missing app\\x.exe\" %1", isFile), u"D:\\missing app\\x.exe %1");
-  EXPECT_EQ(browserCommandLine(u"C:\\viewer.exe", kMakerWebPage), Text(u"C:\\viewer.exe ") + kMakerWebPage);
+}
+
+// Unquoted, "C:\Program Files\..." would start "C:\Program" whenever such a file exists.
+TEST(WebCommand, CommandLineQuotesTheExecutableAndKeepsTheAddressAsItIs) {
+  EXPECT_EQ(browserCommandLine(u"C:\\Program Files\\Web Browser\\browser.exe", kMakerWebPage),
+            Text(u"\"C:\\Program Files\\Web Browser\\browser.exe\" ") + kMakerWebPage);
+  EXPECT_EQ(browserCommandLine(u"C:\\viewer.exe", u"a b"), u"\"C:\\viewer.exe\" a b");
 }
 
 bool overlap(const PixelRect& a, const PixelRect& b) {
