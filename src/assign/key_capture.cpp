@@ -9,7 +9,7 @@ namespace {
 
 constexpr uint32_t kVkTab = 9, kVkReturn = 13, kVkShift = 16, kVkControl = 17, kVkMenu = 18, kVkEscape = 27,
                    kVkSpace = 32, kVkRight = 39, kVkDown = 40, kVkSnapshot = 44, kVkLeftWindows = 91,
-                   kVkRightWindows = 92, kVkApplications = 93;
+                   kVkRightWindows = 92, kVkApplications = 93, kVkF4 = 115;
 constexpr uint32_t kLeftShiftScanCode = 0x2A, kRightShiftScanCode = 0x36;
 
 bool IsSystemKey(uint32_t vk) { return vk == kVkLeftWindows || vk == kVkRightWindows || vk == kVkApplications; }
@@ -71,10 +71,12 @@ bool KeyCapture::Filter(KeyMessage message, uint32_t virtualKey, uint32_t flags)
       return false;
     case KeyMessage::SysKeyDown:
       if (!IsRepeat(flags)) OnKeyEvent(false, virtualKey, flags);
-      return false;
+      // Alt+F4 goes on so that the dialog can be closed from the keyboard; any other Alt
+      // or F10 message would open the (absent) system menu and eat the next key.
+      return virtualKey != kVkF4;
     case KeyMessage::SysKeyUp:
       OnKeyEvent(true, virtualKey, flags);
-      return false;
+      return true;
   }
   return false;
 }

@@ -36,7 +36,8 @@ class KeyCapture {
 
   // The filter in front of the dialog: turns a key message into a key event where it
   // should. Returns true when the message is consumed (Space, so it cannot press the
-  // focused button); false lets the dialog process it normally.
+  // focused button; the system keys Alt and F10, so they cannot open the system menu,
+  // except Alt+F4, which closes the dialog); false lets the dialog process it normally.
   bool Filter(KeyMessage message, uint32_t virtualKey, uint32_t flags);
 
   // One key event; true when it was added to the list. The first event after opening

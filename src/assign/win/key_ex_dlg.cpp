@@ -28,8 +28,6 @@ bool CBaseKeyPressDlg::PreTranslateMessage(MSG& message) {
     // The display follows every change of the list, also the first event emptying it.
     if (capture_.count() != before || capture_.started() != started) RefreshDisplay();
     if (consumed) return true;
-    // Alt combinations would otherwise open the (absent) system menu and eat the next key.
-    if (kind == KeyMessage::SysKeyDown || kind == KeyMessage::SysKeyUp) return true;
   }
   // Enter and Escape are captured like any key; they do not close the dialog.
   return SkinDialog::PreTranslateMessage(message);

@@ -139,6 +139,23 @@ TEST(KeyCapture, AutoRepeatAddsNothingAndSpaceIsConsumed) {
   EXPECT_EQ(keyEntryAt(dialog.ok(), 0).Usage, 44);
 }
 
+// Alt and F10 are taken as keys and kept from the system menu, but Alt+F4 must still reach
+// the dialog's window so that the keyboard can close it.
+TEST(KeyCapture, SystemKeysAreCapturedAndConsumedExceptAltF4) {
+  KeyCapture capture;
+  capture.Load(ButtonAssignment{});
+  EXPECT_TRUE(capture.Filter(KeyMessage::SysKeyDown, 18, 0x38));
+  EXPECT_EQ(capture.count(), 1);
+  EXPECT_EQ(capture.event(0).virtualKey, 164u);
+  EXPECT_TRUE(capture.Filter(KeyMessage::SysKeyUp, 18, 0x38));
+  EXPECT_TRUE(capture.Filter(KeyMessage::SysKeyDown, 121, 0x44));  // F10
+  EXPECT_TRUE(capture.Filter(KeyMessage::SysKeyUp, 121, 0x44));
+  EXPECT_FALSE(capture.Filter(KeyMessage::SysKeyDown, 115, 0x3E));  // F4 with Alt held
+  KeyCapture fresh;
+  fresh.Load(ButtonAssignment{});
+  EXPECT_FALSE(fresh.Filter(KeyMessage::SysKeyDown, 115, 0x3E | kRepeat));
+}
+
 TEST(KeyCapture, DialogKeysAreCapturedOnceAndPassedOn) {
   for (uint32_t vk : {9u, 27u, 39u, 40u}) {
     Dialog dialog;
