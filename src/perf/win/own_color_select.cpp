@@ -69,7 +69,12 @@ bool COwnColorSelect::Create(HWND parent, const RECT& rect, int id, const Text& 
 }
 
 void COwnColorSelect::Reset(uint32_t colour) {
+  // A refresh in the middle of a hue-bar drag or a step-button press (a device notice can
+  // come at any time) ends it without a pick, and gives the mouse back: kept, the
+  // window's next clicks would all go to the picker.
   picker_.reset(colour);
+  pressedButton_ = -1;
+  if (hwnd() && GetCapture() == hwnd()) ReleaseCapture();
   ShowFields();
   Repaint();
 }
