@@ -36,7 +36,9 @@ TextView trimBlanks(TextView text) {
 Text readableValue(TextView stored) {
   TextView value = stored.substr(0, stored.find(u'\0'));
   value = trimBlanks(value);
-  if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"') {
+  // One pair of the same quote, double or single, goes as the system's profile functions
+  // drop it: the device service reads this file with them.
+  if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
   return Text(value.substr(0, kMaxValueLength));

@@ -17,8 +17,8 @@ bool isBlank(char16_t unit);
 TextView trimBlanks(TextView text);
 
 // What a string read returns for the value text found in the file (already trimmed): cut at
-// a NUL as a C buffer would be, one pair of surrounding double quotes dropped, at most
-// kMaxValueLength units.
+// a NUL as a C buffer would be, one pair of surrounding quotes (both double or both single)
+// dropped, at most kMaxValueLength units.
 Text readableValue(TextView stored);
 
 // A caller's section or key name as the profile functions see it: cut at a NUL, blanks

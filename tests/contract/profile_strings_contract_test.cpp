@@ -83,6 +83,16 @@ TEST_P(ProfileStringsContract, NamesCompareWithoutCaseAndBlanksAroundValuesGo) {
   EXPECT_EQ(u"v  w", file().readString(u"Setting", u"spaced key", u""));
 }
 
+TEST_P(ProfileStringsContract, SingleQuotesGoLikeDoubleOnesWhenTheyPair) {
+  given("[Q]\r\nsingle='v'\r\nspaced= ' v w ' \r\nmixed='v\"\r\nalone='\r\ninner=a'b'\r\nnumber='42'\r\n");
+  EXPECT_EQ(u"v", file().readString(u"Q", u"single", u""));
+  EXPECT_EQ(u" v w ", file().readString(u"Q", u"spaced", u""));
+  EXPECT_EQ(u"'v\"", file().readString(u"Q", u"mixed", u""));
+  EXPECT_EQ(u"'", file().readString(u"Q", u"alone", u""));
+  EXPECT_EQ(u"a'b'", file().readString(u"Q", u"inner", u""));
+  EXPECT_EQ(42, file().readInt(u"Q", u"number", 0));
+}
+
 TEST_P(ProfileStringsContract, FirstOfRepeatedSectionsAndKeysWins) {
   given("[A]\r\nx=1\r\nx=2\r\n[B]\r\ny=1\r\n[a]\r\nx=3\r\nz=4\r\n");
   EXPECT_EQ(1, file().readInt(u"A", u"x", 0));
