@@ -7,6 +7,7 @@
 #include "app/win/button_page.h"
 #include "app/win/lighting_page.h"
 #include "app/win/macro_page.h"
+#include "app/win/module_path.h"
 #include "app/win/performance_page.h"
 #include "app/win/shell_actions.h"
 #include "app/win/start_page.h"
@@ -102,10 +103,9 @@ void CKocfgDlg::EndModal(int result) {
 }
 
 bool CKocfgDlg::OnCreate() {
-  wchar_t module[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return false;
-  SetProgramFolderFromModulePath(reinterpret_cast<const char16_t*>(module));
+  // However deep the program is installed it runs with what it finds: a folder too long
+  // for the program folder buffer is reached through its short form, or not at all.
+  SetProgramFolderFromModulePath(ExecutablePath(), ShortPathOf);
   const Text programFolder(ProgramFolder());
 
   wchar_t current[kSavedDirectoryUnits + 1] = {};

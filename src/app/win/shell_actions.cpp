@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/web_command.h"
+#include "text/interface_text.h"
 
 namespace ko {
 
@@ -40,13 +41,8 @@ void OpenHelpFile() {
     SetActiveWindow(viewer);
     return;
   }
-  wchar_t module[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return;
-  Text folder(reinterpret_cast<const char16_t*>(module));
-  const size_t slash = folder.find_last_of(u'\\');
-  if (slash != Text::npos) folder.resize(slash);
-  const Text help = folder + u"\\Zarvocfg.chm";
+  // The program folder as start-up found it (the short form of a very deep one).
+  const Text help = Text(ProgramFolder()) + u"Zarvocfg.chm";
   ShellExecuteW(nullptr, L"open", W(help), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -99,6 +99,24 @@ TEST(ProgramFolder, IsTheExecutableFolderWithItsBackslash) {
   EXPECT_EQ(Text(ProgramFolder()).size(), kGlobalTextUnits - 1);
 }
 
+// A program installed deeper than the buffer reaches still finds its files through the
+// folder's short form; without one that fits it keeps nothing rather than a cut path.
+TEST(ProgramFolder, ALongFolderIsReplacedByItsShortFormWhenThatFits) {
+  const Text deep = u"C:\\" + Text(300, u'a') + u"\\";
+  Text asked;
+  SetProgramFolderFromModulePath(deep + u"Kocfg.exe", [&](const Text& folder) {
+    asked = folder;
+    return Text(u"C:\\AAAAAA~1\\");
+  });
+  EXPECT_EQ(asked, deep);
+  EXPECT_EQ(Text(ProgramFolder()), u"C:\\AAAAAA~1\\");
+  SetProgramFolderFromModulePath(deep + u"Kocfg.exe", [](const Text&) { return Text(400, u'b'); });
+  EXPECT_EQ(Text(ProgramFolder()), u"");
+  // A folder that fits is taken as it is, never shortened.
+  SetProgramFolderFromModulePath(u"C:\\Long Name\\Kocfg.exe", [](const Text&) { return Text(u"C:\\LONGNA~1\\"); });
+  EXPECT_EQ(Text(ProgramFolder()), u"C:\\Long Name\\");
+}
+
 // The language file the program ships: well formed, UTF-8 with its declaration, the face
 // name, and a text for every key the program looks up.
 TEST(ShippedLanguageFile, HasATextForEveryKeyTheProgramUses) {
