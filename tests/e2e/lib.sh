@@ -16,6 +16,8 @@
 #   screenshot <name>             the whole screen as $E2E_TMP/<name>.png
 #   wait_for <secs> <command...>  polls until the command succeeds; fails on timeout
 #   file_digest <file>            "<FNV-1a 64> <size>" as the simulator logs it ("absent 0")
+#   ini_get / ini_set             a value of an INI file as the profile functions see it
+#   record_hex <words...>         a settings record's stored value
 #   expect <description> <command...>   records a failed check; e2e_end exits non-zero
 #
 # Settings folder. The program (and the simulator by default) take it from %APPDATA%, which
@@ -157,10 +159,14 @@ kocfg_start() { # [executable: another program folder's Kocfg.exe]
   KOCFG_WINDOW=$(wait_window "$MAIN_TITLE" 60) || { log "the main window did not appear"; return 1; }
 }
 
+# A close that does not end the program is a failed check, not something to tidy away:
+# the process is ended only so that the next scenario starts clean.
 kocfg_stop() {
   [ -n "${KOCFG_PID:-}" ] || return 0
   wine "$SERVICE_SIM" --send 16 0 0 >/dev/null 2>&1 || true  # WM_CLOSE, as the close button
-  wait_pid_gone "$KOCFG_PID" 15 || kill "$KOCFG_PID" 2>/dev/null || true
+  if ! expect "the program ends when it is closed" wait_pid_gone "$KOCFG_PID" 15; then
+    kill "$KOCFG_PID" 2>/dev/null || true
+  fi
   KOCFG_PID=""
 }
 
@@ -210,6 +216,49 @@ ini_get() { # file, section, key
     /^\[/ { inside = (tolower($0) == "[" tolower(section) "]"); next }
     inside { eq = index($0, "="); if (eq && tolower(substr($0, 1, eq - 1)) == tolower(key)) { print substr($0, eq + 1); exit } }
   ' <<<"$text"
+}
+
+# Sets a value of an INI file in place, as another program (the device service) would,
+# keeping the file's encoding; the key is added at the end of its section when missing.
+ini_set() { # file, section, key, value
+  python3 - "$@" <<'PY'
+import sys
+path, section, key, value = sys.argv[1:5]
+data = open(path, "rb").read()
+utf16 = data[:2] == b"\xff\xfe"
+text = data[2:].decode("utf-16-le") if utf16 else data.decode("cp1252")
+lines = text.split("\r\n")
+inside, at, end = False, None, None
+for i, line in enumerate(lines):
+    s = line.strip()
+    if s.startswith("["):
+        if inside: break
+        inside = s[1:s.find("]")].strip().lower() == section.lower()
+        end = i + 1 if inside else end
+        continue
+    if inside and "=" in line:
+        end = i + 1
+        if line.split("=", 1)[0].strip().lower() == key.lower():
+            at = i
+            break
+if end is None: sys.exit("no section " + section)
+if at is not None: lines[at] = key + "=" + value
+else: lines.insert(end, key + "=" + value)
+text = "\r\n".join(lines)
+open(path, "wb").write(b"\xff\xfe" + text.encode("utf-16-le") if utf16 else text.encode("cp1252"))
+PY
+}
+
+# A settings record's value: the words' little-endian bytes in hexadecimal and their byte
+# sum, as the program stores records.
+record_hex() { # words...
+  local w i byte sum=0 out=""
+  for w in "$@"; do
+    for i in 0 1 2 3; do
+      byte=$(( (w >> (8 * i)) & 255 )); sum=$(( sum + byte )); out+=$(printf '%02X' "$byte")
+    done
+  done
+  printf '%s%02X' "$out" $(( sum & 255 ))
 }
 
 # Whether two pictures agree over a rectangle (every pixel the same).

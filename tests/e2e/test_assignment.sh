@@ -58,6 +58,46 @@ expect "the choice stores DPI up (12) for button 4" is "$(record_byte 3 1)" 12
 expect "the slot's caption changed" differs "$before" "$after" "$(slot_region 3)"
 expect "the menu closed" same_region "$before" "$after" 157x100+293+400
 
+# --- one popup at a time; a drag from free space moves the window and closes it ---------------
+# The skinned menus are the program's only visible windows without a title, 157 pixels
+# wide; menu_tops lists the top edge of each one open. Closing a popup takes Wine about 2 s
+# without a window manager, so every check polls.
+menu_tops() {
+  local id tops="" X Y WIDTH HEIGHT
+  for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" = 157 ] && tops="$tops $Y"
+  done
+  echo $tops
+}
+menus_are() { [ "$(menu_tops)" = "$1" ]; }
+window_at() { # x y: the main window's top left corner is there
+  local X Y WIDTH HEIGHT SCREEN; eval "$(xdotool getwindowgeometry --shell "$KOCFG_WINDOW")"
+  [ "$X,$Y" = "$1,$2" ]
+}
+# The button is held long enough for the program to close an open menu first.
+drag() { # x0 y0 x1 y1
+  xdotool mousemove "$1" "$2"; sleep 0.2
+  xdotool mousedown 1; sleep 3
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.3
+  xdotool mousemove "$3" "$4"; sleep 0.3
+  xdotool mouseup 1; sleep 0.5
+}
+click_at 384 319   # slot 4's menu, under the slot (308..331)
+expect "slot 4's menu opens" wait_for 10 menus_are 331
+click_at 470 437   # slot 8 (426..449), right of the open menu
+expect "slot 8's menu replaces it: one menu, under slot 8" wait_for 10 menus_are 449
+window_shot second-menu >/dev/null
+drag 150 24 190 54   # the heading band is free space
+expect "a drag from free space moves the window" wait_for 5 window_at 40 30
+expect "and closes the open menu" wait_for 10 menus_are ""
+drag 190 54 150 24
+expect "a drag back puts it where it was" wait_for 5 window_at 0 0
+# Later clicks assume the window at the top left, whatever the drags did.
+window_at 0 0 || xdotool windowmove "$KOCFG_WINDOW" 0 0
+sleep 0.5
+expect "the page is as it was, menus gone" same_region "$after" "$(window_shot after-drag)" 888x636+0+0
+
 # --- slot 1, the only left click: WARN3 and nothing changes ----------------------------------
 sent=$(notices)
 click_at 384 230

@@ -103,12 +103,16 @@ expect "1285 kind 9 switches the profile" wait_for 10 test "$(setting Profile)" 
 sim_send 1285 10 16 >/dev/null
 expect "1285 kind 10 code 16 turns the light off in mode 2" \
   wait_for 10 test "$(setting LedStateOn)/$(setting LedMode)" = 0/2
-# The service rewrites a stage record, tells 1224; the next save keeps it.
-record=$(setting DPI_INFO2)
+# The service rewrites a stage record, tells 1224; the next save keeps it. Without the
+# reload the program would write its own, older record back over it.
+old_record=$(setting DPI_INFO2)
+record=$(record_hex 0 11 11 11)
+expect "the service's record differs from the program's" test "$record" != "$old_record"
+ini_set "$INI" Setting DPI_INFO2 "$record"
 sim_send 1224 0 0 >/dev/null
 sim_send 1034 0 12 >/dev/null
 expect "1034 apply sends 1279 again" wait_for 10 test "$(count_lines 1279)" = 2
-expect "1224 kept the stage records" test "$(setting DPI_INFO2)" = "$record"
+expect "1224 kept the stage record the service wrote" test "$(setting DPI_INFO2)" = "$record"
 before=$(file_digest "$INI"); messages=$(sim_messages | wc -l)
 sim_send 1280 0 0 >/dev/null
 sim_send 1282 0 0 >/dev/null
@@ -125,6 +129,15 @@ sleep 1
 shot=$(screenshot service-page)
 convert "$shot" -crop 300x44+4+4 +repage -format '%[fx:maxima.r+maxima.g+maxima.b]' info: >"$E2E_TMP/service.max"
 expect "1294 shows the service page (no picture)" test "$(cat "$E2E_TMP/service.max")" = 0
+
+# --- Enter and Escape --------------------------------------------------------------------------------
+before=$(file_digest "$INI"); messages=$(sim_messages | wc -l)
+focus_window "$KOCFG_WINDOW"
+type_keys Return Escape Return Escape
+sleep 1
+expect "Enter and Escape leave the window open" test "$(xdotool search --onlyvisible --name "^$MAIN_TITLE\$" | wc -l)" = 1
+expect "and change nothing" test "$(file_digest "$INI")" = "$before"
+expect "and send nothing" test "$(sim_messages | wc -l)" = "$messages"
 
 # --- nothing at exit ---------------------------------------------------------------------------------
 before=$(file_digest "$INI")

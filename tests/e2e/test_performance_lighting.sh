@@ -40,16 +40,6 @@ drag() { # x0 y0 x1 y1
 }
 click() { click_at "$1" "$2"; sleep 0.6; }
 
-# A record value: the words' little-endian bytes in hexadecimal and their byte sum.
-record_hex() { # words...
-  local w i byte sum=0 out=""
-  for w in "$@"; do
-    for i in 0 1 2 3; do
-      byte=$(( (w >> (8 * i)) & 255 )); sum=$(( sum + byte )); out+=$(printf '%02X' "$byte")
-    done
-  done
-  printf '%s%02X' "$out" $(( sum & 255 ))
-}
 # The settings an installed mouse has before the first start: the factory values.
 seed_settings() {
   local i levels=(3 5 7 8 10 12) directions=(0 1 0 0 3 0)

@@ -69,6 +69,25 @@ cp "$(screenshot action-menu)" "$E2E_TMP/macro-action-menu.png"
 click_at 480 414   # CLICK
 expect "CLICK adds press, delay and release" wait_for 5 macro_key_is "$NAME" Count 3
 expect "the steps are stored" test "$(macro_key "$NAME" MacroSetting_0 | cut -c1-18)" = 810100060100010100
+expect "the service hears 1300 for slot 0 after the mouse action" wait_for 5 heard_exactly 1300 1
+expect "naming the macro's slot, 0" test "$(sim_messages | grep '^1300 ' | tail -n 1 | awk '{print $2, $3}')" = "0 0"
+
+# A cursor move after the release (row 2): a delay, the move (row 4), a delay.
+click_at 485 392   # mouse actions
+sleep 1
+click_at 480 510   # MOVERIGHT, the fifth item
+expect "MOVERIGHT adds delay, move and delay" wait_for 5 macro_key_is "$NAME" Count 6
+expect "the service hears 1300 again" wait_for 5 heard_exactly 1300 2
+move_step() { macro_key "$NAME" MacroSetting_0 | cut -c25-30; }
+expect "the move goes 10 to the right" test "$(move_step)" = 020A00
+xdotool mousemove 200 271 click --repeat 2 --delay 80 1   # the move's row: its displacement
+sleep 3
+cp "$(screenshot displacement)" "$E2E_TMP/macro-displacement-dialog.png"
+type_keys ctrl+a BackSpace 2 5
+sleep 0.5
+click_at 217 263   # OK
+expect "the edited displacement is stored" wait_for 5 eval 'test "$(move_step)" = 021900'
+expect "the service hears 1300 after the displacement edit" wait_for 5 heard_exactly 1300 3
 
 click_at 294 516   # record
 sleep 1
