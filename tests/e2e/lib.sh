@@ -10,6 +10,7 @@
 #   kocfg_start [exe] / kocfg_stop  the program, from the program folder $DIST_DIR (or another)
 #   wait_window <title> [secs]    prints the X window id once a window with that title shows
 #   click_at <x> <y> [button]     window coordinates: the program's window sits at (0, 0)
+#   drag <x0> <y0> <x1> <y1>      a left-button drag (HOLD=seconds before moving)
 #   focus_window <id>             give a window the keyboard before typing
 #   type_keys <key>...            xdotool key names ("a", "shift", "F5", "ctrl+c")
 #   type_text <text>
@@ -190,6 +191,17 @@ focus_window() { # X window id
   eval "$(xdotool getwindowgeometry --shell "$1")"
   xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
   xdotool windowfocus --sync "$1" 2>/dev/null || true
+}
+
+# A left-button drag through the midpoint. HOLD (seconds, default 0.2) is how long the
+# button stays down before the pointer moves: a press that first closes a popup needs
+# longer, as hiding a popup waits about 2 s under Wine without a window manager.
+drag() { # x0 y0 x1 y1
+  xdotool mousemove "$1" "$2"; sleep 0.2
+  xdotool mousedown 1; sleep "${HOLD:-0.2}"
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.2
+  xdotool mousemove "$3" "$4"; sleep 0.2
+  xdotool mouseup 1; sleep 0.5
 }
 
 type_keys() { xdotool key --delay 60 "$@"; }

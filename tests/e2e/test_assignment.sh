@@ -75,20 +75,12 @@ window_at() { # x y: the main window's top left corner is there
   local X Y WIDTH HEIGHT SCREEN; eval "$(xdotool getwindowgeometry --shell "$KOCFG_WINDOW")"
   [ "$X,$Y" = "$1,$2" ]
 }
-# The button is held long enough for the program to close an open menu first.
-drag() { # x0 y0 x1 y1
-  xdotool mousemove "$1" "$2"; sleep 0.2
-  xdotool mousedown 1; sleep 3
-  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.3
-  xdotool mousemove "$3" "$4"; sleep 0.3
-  xdotool mouseup 1; sleep 0.5
-}
 click_at 384 319   # slot 4's menu, under the slot (308..331)
 expect "slot 4's menu opens" wait_for 10 menus_are 331
 click_at 470 437   # slot 8 (426..449), right of the open menu
 expect "slot 8's menu replaces it: one menu, under slot 8" wait_for 10 menus_are 449
 window_shot second-menu >/dev/null
-drag 150 24 190 54   # the heading band is free space
+HOLD=3 drag 150 24 190 54   # the heading band is free space; the press closes the menu first
 expect "a drag from free space moves the window" wait_for 5 window_at 40 30
 expect "and closes the open menu" wait_for 10 menus_are ""
 drag 190 54 150 24

@@ -31,13 +31,6 @@ messages_reach() { wait_for 10 bash -c "[ \$(grep -cE '^[0-9]' '$SIM_LOG') -ge $
 eventually() { local i; for i in $(seq 25); do "$@" 2>/dev/null && return 0; sleep 0.2; done; "$@"; }
 setting_is() { is "$(setting "$1")" "$2"; }
 shot() { import -window root -crop 888x636+0+0 +repage "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }
-drag() { # x0 y0 x1 y1
-  xdotool mousemove "$1" "$2"; sleep 0.2
-  xdotool mousedown 1; sleep 0.2
-  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.2
-  xdotool mousemove "$3" "$4"; sleep 0.2
-  xdotool mouseup 1; sleep 0.5
-}
 click() { click_at "$1" "$2"; sleep 0.6; }
 
 # The settings an installed mouse has before the first start: the factory values.
