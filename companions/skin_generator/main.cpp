@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include "app/window_list.h"
 #include "fixed_pictures.h"
 #include "fonts.h"
 #include "preview.h"

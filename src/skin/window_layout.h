@@ -115,9 +115,6 @@ struct WindowLayout {
   std::vector<Decoration> decorations{};
 };
 
-// Every window the program builds from a layout file, for the skin generator.
-const std::vector<const WindowLayout*>& allWindowLayouts();
-
 // A picture of the skin folder that no layout file names: the program opens it by its
 // fixed name (logos, slider thumbs, colour picker parts, menu backgrounds).
 struct FixedPicture {

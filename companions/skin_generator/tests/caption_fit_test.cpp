@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "app/window_list.h"
 #include "canvas.h"
 #include "fonts.h"
 #include "platform/wide_text.h"

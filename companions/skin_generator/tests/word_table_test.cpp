@@ -4,6 +4,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include "app/window_list.h"
 #include "fixed_pictures.h"
 #include "skin/window_layout.h"
 #include "word_table.h"
