@@ -43,6 +43,7 @@ build_help_in() { # sources, screenshot tag, output file
   local sources="$1" tag="$2" out="$3" stage="$BUILD_DIR/help-$2"
   log "help file ($out)"
   rm -rf "$stage"; mkdir -p "$stage" "$(dirname "$out")"
+  cp "$REPO/assets/help/help.css" "$stage/"  # one style sheet for every language
   cp "$sources"/* "$stage/"
   cp "$REPO"/docs/screenshots/"$tag"-*.png "$stage/" 2>/dev/null || true
   (cd "$stage" && chmcmd Zarvocfg.hhp > chmcmd.log 2>&1) || { cat "$stage/chmcmd.log" >&2; return 1; }

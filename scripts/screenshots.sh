@@ -33,11 +33,20 @@ shoot_pages() { # tag
   done
 }
 
-# The assignment menu under slot 4 with its advanced sub-menu open; then the macro chooser
-# through the menu's macro item (after making a macro, which the chooser needs).
+# A macro made and given a mouse click (the delay editing popup and the rename dialog are
+# shot on the way); then the assignment menu under slot 4 with its advanced sub-menu open,
+# and the macro chooser through the menu's macro item.
 shoot_menu_and_chooser() { # tag
   click_at 770 393; sleep 1               # macro page
   click_at 240 151; sleep 1               # New: a first macro
+  click_at 485 392; sleep 1               # mouse actions
+  click_at 480 414; sleep 2.5             # a left click: press, delay, release
+  xdotool mousemove 200 211 click --repeat 2 --delay 80 1  # the delay (second row)
+  keep 400x290 "$OUT/$1-delay.png"
+  click_at 322 263; sleep 2.5             # Cancel
+  click_at 348 151                        # Rename
+  keep 400x290 "$OUT/$1-rename.png"
+  click_at 322 263; sleep 2.5             # Cancel
   click_at "${BACK[@]}"; sleep 0.8
   click_at 150 275; sleep 1               # button page
   click_at 384 319; sleep 1               # slot 4: the menu opens at (293, 331)
