@@ -1,9 +1,12 @@
 ; The installer of the VX48K2 Gaming Mouse configuration program.
 ;
-;   makensis -DDIST=<program folder> -DSOURCE=<repository> -DOUTFILE=<setup.exe> kocfg.nsi
+;   makensis -DDIST=<program folder> -DLANGUAGES=<per-language parts> -DSOURCE=<repository>
+;            -DOUTFILE=<setup.exe> kocfg.nsi
 ;
-; Installs the program folder (program, hook library, skins, help file and the language
-; file of the chosen interface language), makes the user's settings folder with its macro
+; Installs the program folder: program and hook library, and the chosen interface
+; language's language file, skin and help file as one set (English from the program
+; folder, Chinese from LANGUAGES\zh-CN); a reinstall in the other language replaces all
+; three. Also makes the user's settings folder with its macro
 ; folder, a Start-menu entry and an uninstaller with its Add/Remove Programs entry. The
 ; uninstaller removes the program and never the user's settings or macros.
 ;
@@ -14,8 +17,8 @@
 Unicode true
 SetCompressor /SOLID lzma
 
-!ifndef DIST | SOURCE | OUTFILE
-  !error "define DIST, SOURCE and OUTFILE"
+!ifndef DIST | LANGUAGES | SOURCE | OUTFILE
+  !error "define DIST, LANGUAGES, SOURCE and OUTFILE"
 !endif
 
 !define PRODUCT "VX48K2 Gaming Mouse"
@@ -115,16 +118,20 @@ Section "Program" SecProgram
   SetOutPath "$INSTDIR"
   File "${DIST}/Kocfg.exe"
   File "${DIST}/KBHook.dll"
-  File "${DIST}/Zarvocfg.chm"
+  ; The language's three parts together. An update replaces the skin as a whole: no
+  ; picture of an older skin, or of the other language's, stays behind.
+  RMDir /r "$INSTDIR\skins"
   ${If} $LANGUAGE == ${LANG_SIMPCHINESE}
     File "/oname=Strings.xml" "${SOURCE}/assets/zh-CN/Strings.xml"
+    File "/oname=Zarvocfg.chm" "${LANGUAGES}/zh-CN/Zarvocfg.chm"
+    SetOutPath "$INSTDIR\skins"
+    File "${LANGUAGES}/zh-CN/skins/*.*"
   ${Else}
     File "/oname=Strings.xml" "${SOURCE}/assets/Strings.xml"
+    File "/oname=Zarvocfg.chm" "${DIST}/Zarvocfg.chm"
+    SetOutPath "$INSTDIR\skins"
+    File "${DIST}/skins/*.*"
   ${EndIf}
-  ; An update replaces the skin as a whole: no picture of an older skin stays behind.
-  RMDir /r "$INSTDIR\skins"
-  SetOutPath "$INSTDIR\skins"
-  File "${DIST}/skins/*.*"
   SetOutPath "$INSTDIR"
 
   ; The settings folder of the installing user, ready for the program's first save.

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds both targets into $BUILD_DIR (default build/): native/ (core, tests, native
 # companions such as the skin generator), win/ (Kocfg.exe, Windows companions, tests for
-# Wine) and the program folder dist/; help: the help file into dist/; installer: the setup
-# program of dist/ as installer/VX48K2-Setup.exe; icon: draws the program's icon again
-# into its committed place. Usage: build.sh [native|win|fuzz|help|installer|icon|all]
+# Wine) and the program folder dist/ (in English; the native build also draws the Chinese
+# skin into languages/zh-CN/); help: the help file of each language (English into dist/,
+# Chinese into languages/zh-CN/); installer: the setup program of both languages as
+# installer/VX48K2-Setup.exe; icon: draws the program's icon again into its committed
+# place. scripts/program_folder.sh assembles the program folder in either language.
+# Usage: build.sh [native|win|fuzz|help|installer|icon|all]
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 what="${1:-all}"
 
@@ -33,30 +36,37 @@ build_fuzz() {
   cmake --build "$FUZZ_DIR" -j "$JOBS"
 }
 
-# The help file from assets/help/ and the committed screenshots (docs/screenshots/en-*.png),
-# compiled in a staging folder because the compiler takes every file beside the project.
-build_help() {
-  log "help file ($DIST_DIR/Zarvocfg.chm)"
-  local stage="$BUILD_DIR/help"
-  rm -rf "$stage"; mkdir -p "$stage" "$DIST_DIR"
-  cp "$REPO"/assets/help/* "$stage/"
-  cp "$REPO"/docs/screenshots/en-*.png "$stage/" 2>/dev/null || true
+# One language's help file from its sources and the committed screenshots of the program in
+# that language (docs/screenshots/<tag>-*.png), compiled in a staging folder because the
+# compiler takes every file beside the project.
+build_help_in() { # sources, screenshot tag, output file
+  local sources="$1" tag="$2" out="$3" stage="$BUILD_DIR/help-$2"
+  log "help file ($out)"
+  rm -rf "$stage"; mkdir -p "$stage" "$(dirname "$out")"
+  cp "$REPO/assets/help/help.css" "$stage/"  # one style sheet for every language
+  cp "$sources"/* "$stage/"
+  cp "$REPO"/docs/screenshots/"$tag"-*.png "$stage/" 2>/dev/null || true
   (cd "$stage" && chmcmd Zarvocfg.hhp > chmcmd.log 2>&1) || { cat "$stage/chmcmd.log" >&2; return 1; }
   grep -i 'error' "$stage/chmcmd.log" >&2 || true
-  cp "$stage/Zarvocfg.chm" "$DIST_DIR/Zarvocfg.chm"
+  cp "$stage/Zarvocfg.chm" "$out"
 }
 
-# The installer packs the program folder as built: the Windows build and the skin (drawn
-# by the native build) must be there first.
+build_help() {
+  build_help_in "$REPO/assets/help" en "$DIST_DIR/Zarvocfg.chm"
+  build_help_in "$REPO/assets/zh-CN/help" zh "$LANGUAGES_DIR/zh-CN/Zarvocfg.chm"
+}
+
+# The installer packs the program folder as built and the other language's parts: the
+# Windows build and both skins (drawn by the native build) must be there first.
 build_installer() {
   build_help
   local f
-  for f in Kocfg.exe KBHook.dll skins/skin_main.ini; do
+  for f in Kocfg.exe KBHook.dll skins/skin_main.ini ../languages/zh-CN/skins/skin_main.ini; do
     [ -f "$DIST_DIR/$f" ] || { echo "installer: $DIST_DIR/$f is missing (build native and win first)" >&2; return 1; }
   done
   log "installer ($BUILD_DIR/installer/VX48K2-Setup.exe)"
   mkdir -p "$BUILD_DIR/installer"
-  makensis -V2 -DDIST="$DIST_DIR" -DSOURCE="$REPO" -DOUTFILE="$BUILD_DIR/installer/VX48K2-Setup.exe" \
+  makensis -V2 -DDIST="$DIST_DIR" -DLANGUAGES="$LANGUAGES_DIR" -DSOURCE="$REPO" -DOUTFILE="$BUILD_DIR/installer/VX48K2-Setup.exe" \
     "$REPO/installer/kocfg.nsi"
 }
 

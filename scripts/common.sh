@@ -7,6 +7,9 @@ NATIVE_DIR="$BUILD_DIR/native"
 WIN_DIR="$BUILD_DIR/win"
 FUZZ_DIR="$BUILD_DIR/fuzz"
 DIST_DIR="$BUILD_DIR/dist"
+# The parts of the program folder that differ per interface language (skin, help), for
+# every language but English: <language>/ under here. English is the program folder itself.
+LANGUAGES_DIR="$BUILD_DIR/languages"
 # One private Wine prefix, made once and reused by every build tree and run.
 export WINEPREFIX="${KOCFG_WINEPREFIX:-$HOME/.cache/kocfg/wineprefix}"
 export WINEARCH=win32

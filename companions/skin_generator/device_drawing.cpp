@@ -1,6 +1,7 @@
 #include "device_drawing.h"
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace skingen {
 
@@ -147,36 +148,54 @@ void wheel(cairo_t* cr) {
   cairo_stroke(cr);
 }
 
-void dpiButton(cairo_t* cr) {
-  roundedRect(cr, 121, 118, 18, 28, 5);
+// Buttons 6 and 7: DPI up and down, one split key behind the wheel, each with its arrow.
+void dpiButtons(cairo_t* cr) {
+  roundedRect(cr, 120, 115, 20, 34, 5);
   cairo_set_source_rgb(cr, 0.05, 0.055, 0.065);
   cairo_fill(cr);
-  roundedRect(cr, 123, 120, 14, 24, 4);
-  linear(cr, 0, 120, 0, 144, hex(0x3a404a), hex(0x262b33));
-  cairo_fill(cr);
-  // Three stage dots: the mouse shows its DPI stage here.
-  for (int i = 0; i < 3; ++i) {
-    cairo_arc(cr, 130, 126 + i * 6, 1.4, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, c::accent.r, c::accent.g, c::accent.b, i == 0 ? 0.95 : 0.35);
+  for (int i = 0; i < 2; ++i) {
+    const double top = 117 + i * 16;
+    roundedRect(cr, 122, top, 16, 14, 3.5);
+    linear(cr, 0, top, 0, top + 14, hex(0x3a404a), hex(0x262b33));
     cairo_fill(cr);
+    const double tip = i == 0 ? top + 4.5 : top + 9.5, base = i == 0 ? top + 8.5 : top + 5.5;
+    cairo_move_to(cr, 126.5, base);
+    cairo_line_to(cr, 130, tip);
+    cairo_line_to(cr, 133.5, base);
+    cairo_set_source_rgba(cr, c::accent.r, c::accent.g, c::accent.b, 0.8);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
   }
 }
 
+void thumbButton(cairo_t* cr, double x, double y, double tilt) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, tilt);
+  roundedRect(cr, -6, 0, 12, 42, 6);
+  cairo_set_source_rgb(cr, 0.04, 0.045, 0.05);
+  cairo_fill(cr);
+  roundedRect(cr, -4.5, 1.5, 9, 39, 4.5);
+  linear(cr, -4.5, 0, 4.5, 0, hex(0x3a404a), hex(0x262b33));
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+// Buttons 4 and 5 along the left flank (back behind forward), button 9 on the right flank.
 void sideButtons(cairo_t* cr) {
-  // Two thumb buttons along the left flank, standing slightly proud of the outline.
-  const double ys[] = {178, 226};
-  for (double y : ys) {
-    cairo_save(cr);
-    cairo_translate(cr, 33, y);
-    cairo_rotate(cr, 0.05);
-    roundedRect(cr, -6, 0, 12, 42, 6);
-    cairo_set_source_rgb(cr, 0.04, 0.045, 0.05);
-    cairo_fill(cr);
-    roundedRect(cr, -4.5, 1.5, 9, 39, 4.5);
-    linear(cr, -4.5, 0, 4.5, 0, hex(0x3a404a), hex(0x262b33));
-    cairo_fill(cr);
-    cairo_restore(cr);
-  }
+  thumbButton(cr, 33, 178, 0.05);
+  thumbButton(cr, 33, 226, 0.05);
+  thumbButton(cr, 227, 196, -0.05);
+}
+
+// Button 8: a small round key on the palm rest, under the maker's mark.
+void palmButton(cairo_t* cr) {
+  cairo_arc(cr, 130, 300, 8, 0, 2 * M_PI);
+  cairo_set_source_rgb(cr, 0.04, 0.045, 0.05);
+  cairo_fill(cr);
+  cairo_arc(cr, 130, 300, 6.5, 0, 2 * M_PI);
+  linear(cr, 0, 293, 0, 307, hex(0x3a404a), hex(0x262b33));
+  cairo_fill(cr);
 }
 
 void lightStrip(cairo_t* cr) {
@@ -254,9 +273,20 @@ void drawDevice(Canvas& canvas, Box box) {
   mainButtons(cr);
   sideButtons(cr);
   wheel(cr);
-  dpiButton(cr);
+  dpiButtons(cr);
   lightStrip(cr);
+  palmButton(cr);
   cairo_restore(cr);
+}
+
+std::optional<Point> deviceButtonPoint(int button, Box box) {
+  // Where each of buttons 1..9 is pressed, in the design space.
+  static const Point kPoints[] = {{80, 92},  {180, 92},  {130, 75},  {34, 247}, {34, 199},
+                                  {130, 124}, {130, 140}, {130, 300}, {226, 217}};
+  if (button < 1 || button > 9) return std::nullopt;
+  const double scale = std::min(box.w / kDesignW, box.h / kDesignH);
+  const Point p = kPoints[button - 1];
+  return Point{box.cx() - kDesignW * scale / 2 + p.x * scale, box.cy() - kDesignH * scale / 2 + p.y * scale};
 }
 
 }  // namespace skingen

@@ -120,7 +120,7 @@ void hueMarker(Canvas& k) {
 
 // --- the rest -------------------------------------------------------------------------------
 
-void logo(Canvas& k) {
+void logo(Canvas& k, const char* productLine) {
   cairo_t* cr = k.cr();
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
   cairo_paint(cr);
@@ -134,7 +134,7 @@ void logo(Canvas& k) {
   k.colour(c::accent);
   cairo_fill(cr);
   k.text("VX48K2", {28, 4, 130, 22}, 20, Weight::Bold, c::textHeading);
-  k.text("GAMING MOUSE", {29, 25, 130, 11}, 9, Weight::Regular, c::textMuted);
+  k.text(productLine, {29, 25, 130, 11}, 9, Weight::Regular, c::textMuted);
 }
 
 void macroMenuBackground(Canvas& k) {
@@ -155,8 +155,8 @@ void devicePicture(Canvas& k) {
 
 }  // namespace
 
-bool paintFixedPicture(Canvas& k, const std::string& file) {
-  if (file == "logo.png") return logo(k), true;
+bool paintFixedPicture(Canvas& k, const std::string& file, const WordTable* words) {
+  if (file == "logo.png") return logo(k, words ? words->shown(kLogoProductLine) : kLogoProductLine), true;
   if (file == "ID.png") return devicePicture(k), true;
   if (file == "arrow1.png" || file == "arrow2.png" || file == "arrow3.png") return thumb(k), true;
   if (file == "bar1.png") return hueStrip(k), true;
@@ -177,11 +177,11 @@ bool paintFixedPicture(Canvas& k, const std::string& file) {
   return false;
 }
 
-std::vector<std::string> writeFixedPictures(const Fonts& fonts, const std::string& folder) {
+std::vector<std::string> writeFixedPictures(const Fonts& fonts, const std::string& folder, const WordTable& words) {
   std::vector<std::string> written;
   for (const ko::FixedPicture& p : ko::fixedSkinPictures()) {
     Canvas canvas(p.width, p.height, fonts);
-    if (!paintFixedPicture(canvas, p.file)) throw std::runtime_error(std::string("no drawing for ") + p.file);
+    if (!paintFixedPicture(canvas, p.file, &words)) throw std::runtime_error(std::string("no drawing for ") + p.file);
     const std::string name = p.file;
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".jpg") == 0)
       writeJpeg(canvas, folder + name, c::ground);

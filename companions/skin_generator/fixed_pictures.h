@@ -6,14 +6,16 @@
 #include <vector>
 #include "canvas.h"
 #include "skin/window_layout.h"
+#include "word_table.h"
 
 namespace skingen {
 
-// Draws the named fixed picture onto a canvas of its listed size; false for a name the
-// generator has no drawing for.
-bool paintFixedPicture(Canvas& canvas, const std::string& file);
+// Draws the named fixed picture onto a canvas of its listed size, its words through the
+// table (the words as the tables name them without one); false for a name the generator
+// has no drawing for.
+bool paintFixedPicture(Canvas& canvas, const std::string& file, const WordTable* words = nullptr);
 
 // Draws and writes every picture of ko::fixedSkinPictures() into `folder` (ending in '/').
-std::vector<std::string> writeFixedPictures(const Fonts& fonts, const std::string& folder);
+std::vector<std::string> writeFixedPictures(const Fonts& fonts, const std::string& folder, const WordTable& words);
 
 }  // namespace skingen

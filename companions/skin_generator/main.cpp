@@ -1,5 +1,8 @@
-// skin_generator <skin folder>: draws every window's full pictures from the window tables,
-// writes their layout files and draws the fixed pictures, all into the skin folder.
+// skin_generator --words <table> [--chinese] <skin folder>: draws every window's full
+// pictures from the window tables, writes their layout files and draws the fixed pictures,
+// all into the skin folder, every word in the language of the word table (--chinese: in
+// the CJK face).
+// skin_generator --texts: every text of the skin a word table must translate, one a line.
 // skin_generator --preview <file.png>: the control gallery as its program shows it.
 #include <chrono>
 #include <cstdio>
@@ -8,9 +11,11 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include "app/window_list.h"
 #include "fixed_pictures.h"
 #include "fonts.h"
 #include "preview.h"
+#include "word_table.h"
 #include "skin/window_layout.h"
 #include "window_pictures.h"
 
@@ -40,15 +45,30 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <skin folder> | --preview <file.png>\n", argv[0]);
+  if (argc == 2 && std::string(argv[1]) == "--texts") {
+    for (const std::string& t : skingen::skinTexts(ko::allWindowLayouts()))
+      if (skingen::holdsWordToTranslate(t)) std::printf("%s\n", t.c_str());
+    return 0;
+  }
+  std::string folder, wordFile;
+  skingen::Script script = skingen::Script::Latin;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--words" && i + 1 < argc) wordFile = argv[++i];
+    else if (arg == "--chinese") script = skingen::Script::Chinese;
+    else if (folder.empty() && arg.rfind("--", 0) != 0) folder = arg;
+    else folder.clear(), i = argc;
+  }
+  if (folder.empty() || wordFile.empty()) {
+    std::fprintf(stderr, "usage: %s --words <table> [--chinese] <skin folder> | --texts | --preview <file.png>\n",
+                 argv[0]);
     return 2;
   }
-  std::string folder = argv[1];
   if (folder.back() != '/') folder += '/';
   const auto start = std::chrono::steady_clock::now();
   try {
-    skingen::Fonts fonts;
+    const skingen::WordTable words = skingen::WordTable::read(wordFile);
+    skingen::Fonts fonts(script);
     size_t files = 0;
     std::map<std::string, std::pair<const ko::WindowLayout*, Signature>> seen;
     for (const ko::WindowLayout* w : ko::allWindowLayouts()) {
@@ -59,12 +79,12 @@ int main(int argc, char** argv) {
                                    " and " + w->name + ", which disagree on its pictures or size");
         continue;
       }
-      files += skingen::writeWindow(*w, fonts, folder).size();
+      files += skingen::writeWindow(skingen::inLanguage(*w, words), fonts, folder).size();
     }
-    files += skingen::writeFixedPictures(fonts, folder).size();
+    files += skingen::writeFixedPictures(fonts, folder, words).size();
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-    std::printf("skin: %zu files in %s (%lld ms, font %s)\n", files, folder.c_str(),
-                static_cast<long long>(ms.count()), fonts.regularFile().c_str());
+    std::printf("skin: %zu files in %s (%lld ms, words %s, font %s)\n", files, folder.c_str(),
+                static_cast<long long>(ms.count()), wordFile.c_str(), fonts.regularFile().c_str());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skin_generator: %s\n", e.what());
     return 1;

@@ -59,7 +59,34 @@ void startFrame(Canvas& k, const WindowLayout& w) {
   headingBar(k, w);
 }
 
-void decoration(Canvas& k, const Decoration& d) {
+// A numbered badge with a leader line to the button it names on the window's device.
+void callout(Canvas& k, const WindowLayout& w, const Decoration& d) {
+  const Decoration* device = nullptr;
+  for (const Decoration& other : w.decorations)
+    if (other.kind == DecorationKind::Device) device = &other;
+  if (!device) throw std::runtime_error(std::string(w.name) + ": a callout needs the device drawing");
+  const std::optional<Point> target = deviceButtonPoint(d.deviceButton, boxOf(device->rect));
+  if (!target) throw std::runtime_error(std::string(w.name) + ": no mouse button " + std::to_string(d.deviceButton));
+  const Box b = boxOf(d.rect);
+  const double radius = std::min(b.w, b.h) / 2;
+  const double dx = target->x - b.cx(), dy = target->y - b.cy(), length = std::hypot(dx, dy);
+  if (length > radius + 1) {
+    k.line(b.cx() + dx / length * (radius + 1), b.cy() + dy / length * (radius + 1), target->x, target->y, 1,
+           c::accentDim);
+  }
+  cairo_arc(k.cr(), target->x, target->y, 2.5, 0, 2 * M_PI);
+  k.colour(c::accent);
+  cairo_fill(k.cr());
+  cairo_arc(k.cr(), b.cx(), b.cy(), radius - 0.5, 0, 2 * M_PI);
+  k.colour(c::panel);
+  cairo_fill_preserve(k.cr());
+  k.colour(c::accentDim);
+  cairo_set_line_width(k.cr(), 1);
+  cairo_stroke(k.cr());
+  k.text(d.text ? d.text : "", b, 11, Weight::Bold, c::textHeading, Align::Centre);
+}
+
+void decoration(Canvas& k, const WindowLayout& w, const Decoration& d) {
   const Box b = boxOf(d.rect);
   switch (d.kind) {
     case DecorationKind::Panel:
@@ -86,6 +113,9 @@ void decoration(Canvas& k, const Decoration& d) {
       return;
     case DecorationKind::Device:
       drawDevice(k, b);
+      return;
+    case DecorationKind::Callout:
+      callout(k, w, d);
       return;
   }
 }
@@ -124,7 +154,7 @@ void paintWindowPicture(Canvas& k, const WindowLayout& w, Picture which) {
     case WindowFrame::Page: headingBar(k, w); break;
     case WindowFrame::Start: startFrame(k, w); break;
   }
-  for (const Decoration& d : w.decorations) decoration(k, d);
+  for (const Decoration& d : w.decorations) decoration(k, w, d);
   for (const ControlSpec& control : w.controls)
     drawControlFace(k, control, faceForPicture(control, which), joinsOf(w, control));
   if (w.frame != WindowFrame::Plain) windowEdge(k);

@@ -119,10 +119,21 @@ WindowLayout makeButtons() {
       {DecorationKind::Divider, {221, 152, 575, 153}, ""},
       {DecorationKind::Device, {560, 150, 800, 500}, ""},
   };
-  // The slot numbers beside the slots, matching the numbers on the device drawing.
+  // Slot n sets mouse button n: its number stands beside the slot and, in a badge with a
+  // leader line, beside the device at that button. Badges for the buttons on the left of
+  // the mouse stand left of it, the others right of it, each at a height that keeps the
+  // leader lines from crossing.
   static const char* const numbers[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-  for (int i = 0; i < button_page::kSlotCount; ++i)
+  static const struct {
+    bool left;
+    int centreY;
+  } badges[] = {{true, 210}, {false, 228}, {false, 190}, {true, 372}, {true, 324},
+                {false, 262}, {false, 296}, {false, 412}, {false, 336}};
+  for (int i = 0; i < button_page::kSlotCount; ++i) {
     w.decorations.push_back({DecorationKind::Text, {266, slotTops[i], 288, slotTops[i] + 23}, numbers[i]});
+    const int left = badges[i].left ? 526 : 818, top = badges[i].centreY - 8;
+    w.decorations.push_back({DecorationKind::Callout, {left, top, left + 16, top + 16}, numbers[i], i + 1});
+  }
   return w;
 }
 
@@ -143,6 +154,7 @@ WindowLayout makePerformance() {
   c.push_back(back());
   // The acceleration switch stands beside its title; it shows its state, not a text.
   c.push_back(button({460, 361, 520, 384}, 1, "Acceleration", ControlLook::Switch, TextAlign::Centre, "", twoState));
+  c.back().captionShown = false;
   // Pointer values in the right-hand column: - value + for each.
   c.push_back(button({850, 190, 872, 212}, 0, "", ControlLook::PushButton, TextAlign::Centre, "plus"));
   c.push_back(button({774, 190, 796, 212}, 0, "", ControlLook::PushButton, TextAlign::Centre, "minus"));
@@ -188,6 +200,7 @@ WindowLayout makeLighting() {
   c.push_back(label({324, 278, 470, 308}, 3, "Brightness"));
   c.push_back(label({324, 374, 470, 404}, 4, "Effect speed"));
   c.push_back(label({611, 321, 640, 333}, 4, "Effect speed", TextAlign::Centre));
+  c.back().captionShown = false;  // shows the level's percentage
   c.push_back(label({642, 321, 660, 333}, 5, "%"));
   c.push_back(back());
   c.push_back(button({468, 172, 579, 202}, 7, "Direction", ControlLook::Text, TextAlign::Left));

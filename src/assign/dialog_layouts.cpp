@@ -66,7 +66,7 @@ WindowLayout makeSingleKey() {
   ControlSpec name = edit({69, 126, 177, 145}, single_key::kNameFieldId, 0, false);
   name.look = ControlLook::None;
   c.push_back(name);
-  w.decorations = {{DecorationKind::Panel, {40, 80, 360, 236}, ""}};
+  w.decorations = {{DecorationKind::Panel, {40, 80, 368, 236}, ""}};
   return w;
 }
 

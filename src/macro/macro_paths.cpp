@@ -40,23 +40,11 @@ bool isDeviceName(TextView name) {
   return false;
 }
 
-size_t lastSeparator(TextView path) {
-  const size_t slash = path.find_last_of(u"\\/");
-  return slash == TextView::npos ? 0 : slash + 1;
-}
-
 }  // namespace
 
 Text macroFolderOf(TextView settingsFolder) { return Text(settingsFolder) + u"Macro\\"; }
 
 Text macroFilePath(TextView macroFolder, TextView name) { return Text(macroFolder) + Text(name) + kMacroExtension; }
-
-Text fileTitleOf(TextView path) {
-  TextView file = path.substr(lastSeparator(path));
-  const size_t dot = file.rfind(u'.');
-  if (dot != TextView::npos && dot > 0) file = file.substr(0, dot);
-  return Text(file);
-}
 
 bool isUsableMacroName(TextView name, TextView macroFolder) {
   if (name.empty() || name.size() >= kMacroNameUnits) return false;

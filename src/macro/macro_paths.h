@@ -1,6 +1,7 @@
 // Where macros live and which names can be macro names. A macro named N is the file
 // "<macro folder>N.macro", so a name is also a file name and must stay one.
 #pragma once
+#include "platform/file_title.h"  // fileTitleOf, for names taken from macro files
 #include "platform/wide_text.h"
 
 namespace ko {
@@ -13,8 +14,6 @@ constexpr size_t kMaxPathUnits = 259;
 Text macroFolderOf(TextView settingsFolder);
 // "<folder><name>.macro".
 Text macroFilePath(TextView macroFolder, TextView name);
-// The file name of a path without its folder and without its last extension.
-Text fileTitleOf(TextView path);
 
 // A name can be a macro name when it is a plain file name the file system keeps as it is:
 // not empty, no folder separators or other characters Windows refuses (\ / : * ? " < > |

@@ -36,7 +36,7 @@ WindowLayout makeMacroSel() {
   c.push_back(label({241, 231, 385, 246}, 9, "press again to stop"));
   w.decorations = {
       {DecorationKind::Panel, {24, 80, 196, 160}, ""},
-      {DecorationKind::Panel, {204, 80, 392, 248}, ""},
+      {DecorationKind::Panel, {204, 80, 392, 250}, ""},
       {DecorationKind::Divider, {212, 146, 385, 147}, ""},
       {DecorationKind::Divider, {212, 205, 385, 206}, ""},
   };

@@ -1,7 +1,7 @@
 #include "settings/profile_commands.h"
 
-#include "macro/macro_paths.h"
 #include "platform/file_system.h"
+#include "platform/file_title.h"
 #include "settings/profile_file.h"
 #include "settings/settings_file.h"
 

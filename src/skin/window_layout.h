@@ -68,6 +68,9 @@ struct ControlSpec {
   bool digitsOnly = false;
   bool centredText = false;
   int maxChars = 0;
+  // False when the program shows its own text (a value, a state) in place of the layout
+  // file's caption, so the caption is never seen and need not fit.
+  bool captionShown = true;
 };
 
 // The window's own dressing, drawn into every full picture before the controls.
@@ -85,12 +88,15 @@ enum class DecorationKind {
   Leader,    // a thin accent line from (left, top) to (right, bottom) with a dot at the end
   Text,      // a static text at the rectangle (left aligned, vertically centred)
   Device,    // the device drawing, scaled into the rectangle
+  Callout,   // `text` in a badge at the rectangle, with a leader line to physical button
+             // `deviceButton` (1..9) on the window's device drawing
 };
 
 struct Decoration {
   DecorationKind kind = DecorationKind::Panel;
   PixelRect rect;
   const char* text = "";       // UTF-8
+  int deviceButton = 0;        // Callout: the mouse button it points at
 };
 
 struct WindowLayout {
@@ -108,9 +114,6 @@ struct WindowLayout {
   WindowFrame frame = WindowFrame::Plain;
   std::vector<Decoration> decorations{};
 };
-
-// Every window the program builds from a layout file, for the skin generator.
-const std::vector<const WindowLayout*>& allWindowLayouts();
 
 // A picture of the skin folder that no layout file names: the program opens it by its
 // fixed name (logos, slider thumbs, colour picker parts, menu backgrounds).

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The setup program under Wine, in a throw-away copy of the prefix: a silent install with
-# the interface language chosen on the command line, a start of the installed program that
-# saves into the settings folder, and a silent uninstall that removes the program folder
-# and leaves the user's settings and macros in place.
+# the interface language chosen on the command line (in Chinese the language file, skin and
+# help are all Chinese: no caption and no interface text holds an English word), a start of
+# the installed program that saves into the settings folder, a reinstall in English that
+# replaces all three, and a silent uninstall that removes the program folder and leaves the
+# user's settings and macros in place.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 SETUP="$BUILD_DIR/installer/VX48K2-Setup.exe"
 [ -f "$SETUP" ] || { log "no $SETUP (scripts/build.sh installer)"; exit 1; }
@@ -19,6 +21,35 @@ PROGRAM_DIR="$WINEPREFIX/drive_c/Program Files/VX48K2/Gaming Mouse"
 START_MENU="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/VX48K2 Gaming Mouse"
 rm -rf "$APPDATA_DIR/VX48K2"
 
+ZH_PARTS="$LANGUAGES_DIR/zh-CN"
+
+# Latin words of a text that a translation must not leave behind: runs of letters, except
+# runs with a digit (numbers, the model name), units and colour letters, and the "Warning"
+# caption, which read the same in every language.
+foreign_words() { # text on stdin; prints one offending word a line
+  grep -oE '[A-Za-z0-9]+' | grep -v '[0-9]' | grep -vxE 'DPI|Hz|ms|R|G|B|Warning' || true
+}
+utf8_of() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xEF\xBB\xBF//' | tr -d '\r'; }
+# Every caption of every layout file of a skin folder: the values of section BUTTONPOS.
+skin_captions() { # skin folder
+  local f
+  for f in "$1"/*.ini; do
+    utf8_of "$f" | awk '/^\[/ { inside = (tolower($0) == "[buttonpos]"); next } inside { i = index($0, "="); if (i) print substr($0, i + 1) }'
+  done
+}
+# Every text of a language file but the font's name and the macro folder's name, which
+# name things on disk rather than show words.
+language_texts() { # Strings.xml
+  utf8_of "$1" | sed -n 's/^ *<\([A-Z_0-9]*\)>\(.*\)<\/\1> *$/\1 \2/p' | grep -vE '^(FONT|MACRO) ' | cut -d' ' -f2-
+}
+speaks_only_chinese() { # skin folder, language file
+  local words
+  words=$({ skin_captions "$1"; language_texts "$2"; } | foreign_words | sort -u | tr '\n' ' ')
+  [ -z "$words" ] || { log "English words left: $words"; return 1; }
+}
+# The rule itself must see what it is there to catch.
+expect "the word check finds English captions" bash -c "$(declare -f foreign_words utf8_of skin_captions language_texts speaks_only_chinese log); ! speaks_only_chinese '$DIST_DIR/skins' '$REPO/assets/Strings.xml' 2>/dev/null"
+
 uninstall_key() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\VX48K2GamingMouse' /v "$1" 2>/dev/null | tr -d '\r'; }
 
 # --- install in Chinese --------------------------------------------------------------------
@@ -28,7 +59,11 @@ for f in Kocfg.exe KBHook.dll Strings.xml Zarvocfg.chm Uninstall.exe skins/skin_
   expect "installed $f" test -f "$PROGRAM_DIR/$f"
 done
 expect "the Chinese language file was installed" cmp -s "$PROGRAM_DIR/Strings.xml" "$REPO/assets/zh-CN/Strings.xml"
-expect "every skin file was installed" diff -rq "$DIST_DIR/skins" "$PROGRAM_DIR/skins"
+expect "the Chinese skin was installed, every file of it" diff -rq "$ZH_PARTS/skins" "$PROGRAM_DIR/skins"
+expect "the Chinese help file was installed" cmp -s "$PROGRAM_DIR/Zarvocfg.chm" "$ZH_PARTS/Zarvocfg.chm"
+expect "which is not the English one" bash -c "! cmp -s '$PROGRAM_DIR/Zarvocfg.chm' '$DIST_DIR/Zarvocfg.chm'"
+expect "no caption of the installed skin and no text of the language file is English" \
+  speaks_only_chinese "$PROGRAM_DIR/skins" "$PROGRAM_DIR/Strings.xml"
 expect "settings folder with its Macro folder made" test -d "$SETTINGS_DIR/Macro"
 expect "Start-menu entry for the program" test -f "$START_MENU/VX48K2 Gaming Mouse.lnk"
 expect "Add/Remove entry names the product" bash -c "$(declare -f uninstall_key); uninstall_key DisplayName | grep -q 'VX48K2 Gaming Mouse'"
@@ -48,6 +83,8 @@ settings_before=$(file_digest "$SETTINGS_DIR/Mouse.ini")
 # --- reinstall in English over it: the language follows the choice -------------------------
 wine "$SETUP" /S /LANGUAGE=en
 expect "the English language file replaced the Chinese one" cmp -s "$PROGRAM_DIR/Strings.xml" "$REPO/assets/Strings.xml"
+expect "the English skin replaced the Chinese one, no file of it left" diff -rq "$DIST_DIR/skins" "$PROGRAM_DIR/skins"
+expect "the English help file replaced the Chinese one" cmp -s "$PROGRAM_DIR/Zarvocfg.chm" "$DIST_DIR/Zarvocfg.chm"
 
 # --- uninstall --------------------------------------------------------------------------
 # The uninstaller copies itself to a temporary folder, starts the copy and returns at once:

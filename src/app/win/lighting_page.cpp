@@ -3,7 +3,9 @@
 #include "app/main_window_layouts.h"
 #include "app/web_command.h"
 #include "app/win/shell_actions.h"
+#include "settings/profile_file.h"
 #include "skin/menu_geometry.h"
+#include "skin/skin_files.h"
 #include "skin/win/bmp_menu.h"
 #include "skin/win/png_hslider.h"
 #include "text/interface_text.h"
@@ -18,7 +20,12 @@ const WindowLayout& LightingPage::layout() const { return lightingPageLayout(); 
 
 void LightingPage::Build(HWND parent) {
   MainPage::Build(parent);
-  controls_.button(lp::kWeb)->SetCaption(u"Support website", 0, 1);
+  // The web link reads as on the start page, in the skin's language.
+  const WindowLayout& start = startPageLayout();
+  controls_.button(lp::kWeb)->SetCaption(
+      ReadButtonCaption(ProfileFile(window_.skinFolder() + u16(start.layoutFile)),
+                        start.controls[start_page::kWeb].captionNumber),
+      0, 1);
   controls_.button(lp::kMode)->SetFontHeight(14);
   controls_.button(lp::kDirection)->SetFontHeight(14);
   controls_.button(lp::kEffectSwitch)->SetCheckMode(true);

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <optional>
 #include "app/win/main_window_services.h"
-#include "app/win/page_controls.h"
+#include "skin/win/page_controls.h"
 
 namespace ko {
 

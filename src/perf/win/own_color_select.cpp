@@ -284,7 +284,8 @@ void COwnColorSelect::Paint(HDC target) {
     PaintStepButton(dc, channel * 2 + 1);
   }
   RECT hexLabel{0, kHexRowTop, 28, kHexRowBottom};
-  DrawTextW(dc, L"Hex", -1, &hexLabel, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+  // The colour code's sign reads the same in every interface language, unlike a word.
+  DrawTextW(dc, L"#", -1, &hexLabel, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
   for (int field = 0; field < 4; ++field) FrameAround(dc, FieldRect(field), kFrame);
   const RECT swatch = SwatchRect();
   {

@@ -4,8 +4,8 @@
 // bitmap and builds its controls from its window table and layout file.
 #pragma once
 #include <windows.h>
-#include "app/win/page_controls.h"
 #include "platform/wide_text.h"
+#include "skin/win/page_controls.h"
 #include "skin/win/skin_control.h"
 #include "skin/window_layout.h"
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include "app/window_list.h"
 #include "skin/gallery_layout.h"
 #include "skin/window_layout.h"
 

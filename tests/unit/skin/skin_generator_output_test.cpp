@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include "app/window_list.h"
 #include "platform/wide_text.h"
 #include "skin/window_layout.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <string>
+#include "app/window_list.h"
 #include "settings/profile_file.h"
 #include "skin/window_layout.h"
 

@@ -1,6 +1,7 @@
-// The controls of one main-window page, built from the page's window table and its layout
-// file: the buttons, labels, edits, sliders and list at their rectangles with their
-// captions and state pictures. Colour areas and key displays are made by their pages.
+// The controls of one skinned window (a main-window page or a dialog), built from its
+// window table and its layout file: the buttons, labels, edits, sliders and list at their
+// rectangles with their captions and state pictures. Colour areas and key displays are
+// made by their windows.
 #pragma once
 #include <windows.h>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "app/win/page_controls.h"
+#include "skin/win/page_controls.h"
 
 #include <cstring>
 

@@ -1,21 +1,6 @@
 #include "skin/window_layout.h"
-#include "skin/gallery_layout.h"
-#include "app/main_window_layouts.h"
-#include "assign/dialog_layouts.h"
-#include "macro/macro_sel_layout.h"
 
 namespace ko {
-
-// Each window's table lives beside its window; this list only collects them.
-const std::vector<const WindowLayout*>& allWindowLayouts() {
-  static const std::vector<const WindowLayout*> layouts = {
-      &startPageLayout(), &buttonPageLayout(), &performancePageLayout(), &lightingPageLayout(),
-      &macroPageLayout(), &galleryLayout(),
-      &singleKeyDialogLayout(), &gunfireDialogLayout(), &xshootDialogLayout(), &dpiShiftDialogLayout(),
-      &macroSelDialogLayout(),
-  };
-  return layouts;
-}
 
 // Sizes follow the controls that show them: a slider thumb is as high as its track, a menu
 // picture is as wide as the menu and as high as its rows (24 each), the macro-name popup
