@@ -3,8 +3,14 @@
 #  - the settings file's core operations, natively (an unsanitized build of its own, so the
 #    figures are the code's and not the sanitizers') and under Wine: the whole reload and
 #    one save, batched and key by key side by side, with the ratio;
-#  - the program under Wine: start-up to the first painted frame, peak working set after
-#    start-up and after every page, a slider drag of twelve positions.
+#  - the program under Wine beside the floor (a bare GDI+ window of the same size that
+#    decodes and paints one page picture), started alternately: start-up to the first
+#    painted frame, peak working set one second after the start and after every page and
+#    dialog, each with the floor's figure and the ratio; a slider drag of twelve positions;
+#  - the timed build of the program (the same program with a recorder of its own moments):
+#    start-up phase by phase, and each page switch and dialog from the click or menu choice
+#    to the window's first paint;
+#  - the sizes of what ships.
 # Usage: bench.sh [core runs, default 31] [program runs, default 5]. Builds what it needs.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$REPO/scripts/xvfb.sh"
@@ -21,7 +27,7 @@ cmake --build "$BENCH_NATIVE_DIR" --target kocfg_bench -j "$JOBS" >/dev/null
 if [ ! -f "$WIN_DIR/CMakeCache.txt" ]; then
   cmake -S "$REPO" -B "$WIN_DIR" -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/mingw-i686.cmake" -DKOCFG_DIST_DIR="$DIST_DIR" >/dev/null
 fi
-cmake --build "$WIN_DIR" --target kocfg_bench kocfg_probe -j "$JOBS" >/dev/null
+cmake --build "$WIN_DIR" --target Kocfg KBHook kocfg_bench kocfg_probe kocfg_floor Kocfg_timed -j "$JOBS" >/dev/null
 
 echo "== core operations, native ($(uname -m), unsanitized release build)"
 "$BENCH_NATIVE_DIR/companions/kocfg_bench" "$core_runs"
@@ -36,5 +42,54 @@ if [ ! -f "$DIST_DIR/Kocfg.exe" ] || [ ! -d "$DIST_DIR/skins" ]; then
   exit 0
 fi
 start_xvfb
-wine "$WIN_DIR/companions/kocfg_probe.exe" "$(winepath -w "$DIST_DIR/Kocfg.exe" 2>/dev/null)" "$program_runs" \
-  2>/dev/null | tr -d '\r'
+winpath() { winepath -w "$1" 2>/dev/null; }
+wine "$WIN_DIR/companions/kocfg_probe.exe" "$(winpath "$DIST_DIR/Kocfg.exe")" "$program_runs" \
+  --floor "$(winpath "$WIN_DIR/companions/kocfg_floor.exe")" "$(winpath "$DIST_DIR/skins/main_main.png")" \
+  --dialogs 2>/dev/null | tr -d '\r'
+echo
+
+# The timed build runs from a program folder of its own: the shipped one with its Kocfg.exe.
+echo "== inside the program: the timed build ($program_runs runs, medians)"
+timed="$WIN_DIR/timed"
+(cd "$DIST_DIR" && find . -mindepth 1 -maxdepth 1 ! -name Kocfg.exe -exec cp -r {} "$timed/" \;)
+trace="$BUILD_DIR/bench-trace.log"
+rm -f "$trace"
+KOCFG_TRACE_FILE="$(winpath "$trace")" wine "$WIN_DIR/companions/kocfg_probe.exe" "$(winpath "$timed/Kocfg.exe")" \
+  "$program_runs" --dialogs >/dev/null 2>&1 || true
+if [ -s "$trace" ]; then
+  tr -d '\r' < "$trace" | awk '
+    function median(list,   n, a, i, j, t) {
+      n = split(list, a, " ")
+      for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j-1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j-1]; a[j-1] = t }
+      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    $1 == "phase" {
+      name = substr($0, index($0, $3))
+      if (name == "static initialisation began") last = 0
+      if (!(name in at)) order[++phases] = name
+      at[name] = at[name] " " $2; took[name] = took[name] " " ($2 - last); last = $2
+    }
+    $1 == "span" {
+      rest = substr($0, index($0, $3)); split(rest, parts, " -> ")
+      if (parts[2] == "main window" && parts[1] !~ /^main-/) next   # repaints after a dialog, clicks on a page
+      if (!(rest in spans)) sorder[++nspans] = rest
+      spans[rest] = spans[rest] " " $2
+    }
+    END {
+      print "start-up, phase by phase (ms since the process was created; the phase took):"
+      for (i = 1; i <= phases; i++) printf "  %-36s at %8.1f   took %8.1f\n", order[i], median(at[order[i]]), median(took[order[i]])
+      print "page switches and dialogs, from the click or menu choice to the first paint (ms):"
+      for (i = 1; i <= nspans; i++) printf "  %-52s %8.1f\n", sorder[i], median(spans[sorder[i]])
+    }'
+else
+  echo "the timed build wrote no trace"
+fi
+echo
+
+echo "== what ships"
+for f in "$DIST_DIR/Kocfg.exe" "$DIST_DIR/KBHook.dll" "$BUILD_DIR/installer/VX48K2-Setup.exe"; do
+  [ -f "$f" ] && printf '  %-28s %9d bytes\n' "$(basename "$f")" "$(stat -c %s "$f")"
+done
+for f in "$WIN_DIR"/symbols/*.debug; do
+  [ -f "$f" ] && printf '  %-28s %9d bytes (build tree only)\n' "symbols/$(basename "$f")" "$(stat -c %s "$f")"
+done

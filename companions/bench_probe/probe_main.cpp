@@ -1,7 +1,11 @@
-// kocfg_probe <Kocfg.exe> [runs]: starts the program `runs` times (default 5) and prints the
-// medians of what a user feels: the time from the start to the first painted frame of the
-// main window, the peak working set after start-up and after every page has been shown,
-// and a drag of the DPI level slider over twelve positions, each of which saves the file.
+// kocfg_probe <Kocfg.exe> [runs] [--floor <floor.exe> <picture>] [--dialogs]
+//
+// Starts the program `runs` times (default 5) and prints the medians of what a user feels:
+// the time from the start to the first painted frame of the main window, the peak working
+// set one second after the start; in the first three runs also the peak working set after
+// every page (and, with --dialogs, every dialog) has been shown, and a drag of the DPI
+// level slider over twelve positions, each of which saves the file. With --floor it starts the floor program as often, alternately with the
+// program, and prints each figure beside the floor's with the ratio.
 //
 // The probe drives the real window from outside, as a user's mouse would: it finds the
 // skinned buttons as child windows under their points and sends them the mouse messages.
@@ -10,6 +14,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,6 +22,8 @@
 namespace {
 
 constexpr wchar_t kTitle[] = L"VX48K2 Gaming Mouse";
+constexpr UINT kMenuChoiceMessage = 0x501;
+constexpr int kVisitRuns = 3;
 constexpr DWORD kMessageTimeout = 10000;
 
 double nowMs() {
@@ -61,6 +68,30 @@ HWND mainWindowOf(DWORD process) {
   return args.found;
 }
 
+struct OtherArgs {
+  DWORD process;
+  HWND main;
+  HWND found;
+};
+
+BOOL CALLBACK matchOtherWindow(HWND window, LPARAM param) {
+  auto* args = reinterpret_cast<OtherArgs*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == args->process && window != args->main && IsWindowVisible(window)) {
+    args->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A visible top-level window of the process other than the main window: a dialog.
+HWND otherWindowOf(DWORD process, HWND main) {
+  OtherArgs args{process, main, nullptr};
+  EnumWindows(matchOtherWindow, reinterpret_cast<LPARAM>(&args));
+  return args.found;
+}
+
 // Visible and painted: nothing left in its update region.
 bool painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
 
@@ -98,10 +129,27 @@ bool click(HWND main, RECT area) {
   POINT point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
   HWND target = childAt(main, point);
   if (!target) return false;
+  // As the system does when the pointer comes over a window: the cursor is asked for first.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
+                      SMTO_BLOCK, kMessageTimeout, &result);
   send(target, WM_MOUSEMOVE, 0, point);
   send(target, WM_LBUTTONDOWN, MK_LBUTTON, point);
   send(target, WM_LBUTTONUP, 0, point);
   settle(main);
+  return true;
+}
+
+// A click whose handling opens a modal window: posted, so the probe is not held up by the
+// modal loop it starts.
+bool postClick(HWND main, RECT area) {
+  POINT point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  HWND target = childAt(main, point);
+  if (!target) return false;
+  PostMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  PostMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+  PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
   return true;
 }
 
@@ -110,6 +158,51 @@ const RECT kPageButtons[] = {{98, 260, 199, 291}, {721, 260, 822, 291}, {98, 378
 constexpr RECT kPerformancePage = {98, 378, 199, 409};
 constexpr RECT kBackButton = {780, 511, 858, 536};
 constexpr RECT kDpiSlider = {327, 293, 752, 308};
+constexpr RECT kButtonsPage = {98, 260, 199, 291};
+constexpr RECT kMacrosPage = {721, 378, 822, 409};
+constexpr RECT kFourthSlot = {292, 308, 477, 331};
+constexpr RECT kNewMacro = {216, 140, 264, 163};
+constexpr RECT kDeleteMacro = {268, 140, 316, 163};
+constexpr RECT kRenameMacro = {319, 140, 377, 163};
+
+// The assignment menu's choices that open a dialog: "ADVANCEDCOMMAND" (8) and the sub-item.
+constexpr uint32_t kDialogChoices[] = {(8u << 16) | 5, (8u << 16) | 101, (8u << 16) | 9, (8u << 16) | 15};
+
+// Waits for a dialog of the process to show and paint, then closes it as its close
+// request would (the dialogs take that as Cancel) and waits for it to go.
+bool closeDialog(DWORD process, HWND main, UINT closing = WM_CLOSE, WPARAM closingParam = 0) {
+  HWND dialog = nullptr;
+  for (const double began = nowMs(); nowMs() - began < 10000; Sleep(2)) {
+    dialog = otherWindowOf(process, main);
+    if (dialog && painted(dialog)) break;
+  }
+  if (!dialog) return false;
+  PostMessageW(dialog, closing, closingParam, 0);
+  for (const double began = nowMs(); nowMs() - began < 10000; Sleep(2))
+    if (!IsWindow(dialog) || !IsWindowVisible(dialog)) break;
+  settle(main);
+  return true;
+}
+
+// Opens each assignment dialog from the menu of the fourth slot, and the macro page's
+// rename dialog for a new macro, closing each again; the macro is deleted afterwards.
+bool openEveryDialog(DWORD process, HWND main) {
+  bool all = click(main, kButtonsPage);
+  for (uint32_t choice : kDialogChoices) {
+    all = click(main, kFourthSlot) && all;
+    PostMessageW(main, kMenuChoiceMessage, 0, choice);
+    all = closeDialog(process, main) && all;
+  }
+  all = click(main, kBackButton) && all;
+  all = click(main, kMacrosPage) && all;
+  all = click(main, kNewMacro) && all;
+  all = postClick(main, kRenameMacro) && all;
+  all = closeDialog(process, main) && all;
+  all = postClick(main, kDeleteMacro) && all;
+  all = closeDialog(process, main, WM_COMMAND, IDOK) && all;  // the deletion's confirmation
+  all = click(main, kBackButton) && all;
+  return all;
+}
 
 std::wstring settingsFile() {
   wchar_t roaming[MAX_PATH] = {};
@@ -171,76 +264,147 @@ Drag dragSlider(HWND main, const std::wstring& file) {
   return drag;
 }
 
+struct Started {
+  PROCESS_INFORMATION process{};
+  HWND main = nullptr;
+  double startupMs = -1;
+  double memoryMb = 0;  // peak working set one second after the start
+};
+
+// Starts a program and waits for its painted main window, then until one second after
+// the start, and reads the peak working set.
+Started start(const std::wstring& program, const std::wstring& arguments) {
+  Started s;
+  STARTUPINFOW startupInfo{};
+  startupInfo.cb = sizeof startupInfo;
+  std::wstring commandLine = L"\"" + program + L"\"" + arguments;
+  const std::wstring folder = program.substr(0, program.find_last_of(L"\\/") + 1);
+  const double began = nowMs();
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startupInfo, &s.process)) {
+    std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.c_str(), GetLastError());
+    return s;
+  }
+  while (nowMs() - began < 30000) {
+    if (!s.main) s.main = mainWindowOf(s.process.dwProcessId);
+    if (s.main && painted(s.main)) break;
+    if (WaitForSingleObject(s.process.hProcess, 0) == WAIT_OBJECT_0) break;
+    Sleep(1);
+  }
+  if (!s.main || !painted(s.main)) {
+    s.main = nullptr;
+    return s;
+  }
+  s.startupMs = nowMs() - began;
+  WaitForInputIdle(s.process.hProcess, 5000);
+  settle(s.main);
+  const double second = began + 1000 - nowMs();
+  if (second > 0) Sleep(static_cast<DWORD>(second));
+  s.memoryMb = peakWorkingSet(s.process.hProcess) / 1048576.0;
+  return s;
+}
+
+void finish(Started& s) {
+  if (s.main) PostMessageW(s.main, WM_CLOSE, 0, 0);
+  if (!s.process.hProcess) return;
+  if (WaitForSingleObject(s.process.hProcess, 10000) != WAIT_OBJECT_0) {
+    TerminateProcess(s.process.hProcess, 1);
+    WaitForSingleObject(s.process.hProcess, 5000);
+  }
+  CloseHandle(s.process.hThread);
+  CloseHandle(s.process.hProcess);
+}
+
+void printFigure(const char* name, const char* unit, double program, double floor, bool withFloor) {
+  if (!withFloor) {
+    std::printf("%-46s %9.1f %s\n", name, program, unit);
+    return;
+  }
+  std::printf("%-46s %9.1f %s   floor %9.1f %s   ratio %5.2f\n", name, program, unit, floor, unit,
+              floor > 0 ? program / floor : 0.0);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: kocfg_probe <Kocfg.exe> [runs]\n");
+    std::fprintf(stderr, "usage: kocfg_probe <Kocfg.exe> [runs] [--floor <floor.exe> <picture>] [--dialogs]\n");
     return 2;
   }
   const std::wstring program = argv[1];
-  const int runs = std::max(1, argc > 2 ? _wtoi(argv[2]) : 5);
-  std::wstring folder = program.substr(0, program.find_last_of(L"\\/") + 1);
+  int runs = 5;
+  std::wstring floorProgram, floorPicture;
+  bool dialogs = false;
+  for (int i = 2; i < argc; ++i) {
+    const std::wstring arg = argv[i];
+    if (arg == L"--floor" && i + 2 < argc) {
+      floorProgram = argv[++i];
+      floorPicture = argv[++i];
+    } else if (arg == L"--dialogs") {
+      dialogs = true;
+    } else {
+      runs = std::max(1, _wtoi(arg.c_str()));
+    }
+  }
+  const bool withFloor = !floorProgram.empty();
   const std::wstring file = settingsFile();
 
-  std::vector<double> startup, memoryStart, memoryPages, dragSent, dragSaved;
-  int changes = 0, failures = 0;
+  std::vector<double> startup, memoryStart, memoryAll, dragSent, dragSaved, floorStartup, floorMemory;
+  int changes = 0, failures = 0, floorFailures = 0;
   for (int run = 0; run < runs; ++run) {
-    STARTUPINFOW startupInfo{};
-    startupInfo.cb = sizeof startupInfo;
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program + L"\"";
-    const double began = nowMs();
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startupInfo, &process)) {
-      std::fprintf(stderr, "cannot start the program (error %lu)\n", GetLastError());
-      return 1;
-    }
-    HWND main = nullptr;
-    while (nowMs() - began < 30000) {
-      if (!main) main = mainWindowOf(process.dwProcessId);
-      if (main && painted(main)) break;
-      if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
-      Sleep(1);
-    }
-    if (main && painted(main)) {
-      startup.push_back(nowMs() - began);
-      WaitForInputIdle(process.hProcess, 5000);
-      settle(main);
-      memoryStart.push_back(peakWorkingSet(process.hProcess) / 1048576.0);
-      bool visited = true;
-      for (const RECT& page : kPageButtons) visited = click(main, page) && click(main, kBackButton) && visited;
-      memoryPages.push_back(peakWorkingSet(process.hProcess) / 1048576.0);
-      if (!visited) ++failures;
-      if (click(main, kPerformancePage)) {
-        const Drag drag = dragSlider(main, file);
-        if (drag.sentMs >= 0) dragSent.push_back(drag.sentMs);
-        if (drag.lastSaveMs >= 0) dragSaved.push_back(drag.lastSaveMs);
-        changes += drag.changesSeen;
-        click(main, kBackButton);
+    // Alternately, so that a busy moment of the machine weighs on both alike.
+    if (withFloor) {
+      Started floor = start(floorProgram, L" \"" + floorPicture + L"\"");
+      if (floor.main) {
+        floorStartup.push_back(floor.startupMs);
+        floorMemory.push_back(floor.memoryMb);
+      } else {
+        ++floorFailures;
       }
-      PostMessageW(main, WM_CLOSE, 0, 0);
-    } else {
+      finish(floor);
+    }
+    Started s = start(program, L"");
+    if (!s.main) {
       ++failures;
+      finish(s);
+      continue;
     }
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
-      TerminateProcess(process.hProcess, 1);
-      WaitForSingleObject(process.hProcess, 5000);
+    startup.push_back(s.startupMs);
+    memoryStart.push_back(s.memoryMb);
+    // Every page and dialog, and the drag, in the first runs only: start-up is what varies
+    // most from run to run and gets the most samples.
+    if (run >= kVisitRuns) {
+      finish(s);
+      continue;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    bool visited = true;
+    for (const RECT& page : kPageButtons) visited = click(s.main, page) && click(s.main, kBackButton) && visited;
+    if (dialogs) visited = openEveryDialog(s.process.dwProcessId, s.main) && visited;
+    memoryAll.push_back(peakWorkingSet(s.process.hProcess) / 1048576.0);
+    if (!visited) ++failures;
+    if (click(s.main, kPerformancePage)) {
+      const Drag drag = dragSlider(s.main, file);
+      if (drag.sentMs >= 0) dragSent.push_back(drag.sentMs);
+      if (drag.lastSaveMs >= 0) dragSaved.push_back(drag.lastSaveMs);
+      changes += drag.changesSeen;
+      click(s.main, kBackButton);
+    }
+    finish(s);
   }
 
-  std::printf("program runs: %d (%d with a step that found no window or control)\n", runs, failures);
-  std::printf("%-44s median %9.1f ms\n", "start-up to first painted frame", median(startup));
-  std::printf("%-44s median %9.1f MB\n", "peak working set after start-up", median(memoryStart));
-  std::printf("%-44s median %9.1f MB\n", "peak working set after every page", median(memoryPages));
+  std::printf("program runs: %d (%d with a step that found no window or control)", runs, failures);
+  if (withFloor) std::printf("; floor runs: %d (%d failed)", runs, floorFailures);
+  std::printf("\n");
+  printFigure("start-up to first painted frame, median", "ms", median(startup), median(floorStartup), withFloor);
+  printFigure("peak working set 1 s after start, median", "MB", median(memoryStart), median(floorMemory), withFloor);
+  printFigure(dialogs ? "peak working set after every page and dialog" : "peak working set after every page", "MB",
+              median(memoryAll), median(floorMemory), withFloor);
   if (dragSent.empty()) {
-    std::printf("%-44s no slider found on the performance page\n", "slider drag, 12 positions");
+    std::printf("%-46s no slider found on the performance page\n", "slider drag, 12 positions");
   } else {
-    std::printf("%-44s median %9.1f ms (%.1f ms a position)\n", "slider drag, 12 positions, messages handled",
+    std::printf("%-46s %9.1f ms (%.1f ms a position)\n", "slider drag, 12 positions, messages handled",
                 median(dragSent), median(dragSent) / 12);
-    std::printf("%-44s median %9.1f ms; %d file changes seen in %d drags\n", "slider drag, 12 positions, last save",
+    std::printf("%-46s %9.1f ms; %d file changes seen in %d drags\n", "slider drag, 12 positions, last save",
                 median(dragSaved), changes, static_cast<int>(dragSent.size()));
   }
   return failures == runs ? 1 : 0;

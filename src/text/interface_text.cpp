@@ -1,6 +1,10 @@
 #include "text/interface_text.h"
 #include "text/xml_document.h"
 
+#include <string>
+
+#include "text/document_file.h"
+
 namespace ko {
 namespace {
 
@@ -14,11 +18,39 @@ Text& languageFileStorage() {
 
 bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
+// Every lookup reads the file again, so a language file changed while the program runs is
+// seen at once. Decoding and indexing it is what costs (a menu asks for fifty words), so
+// the document read last stays indexed: the same bytes give the same document.
+struct ParsedFile {
+  std::string bytes;
+  XmlDocument document;
+  bool wellFormed = false;
+};
+
+ParsedFile& lastParsedFile() {
+  static ParsedFile parsed;
+  return parsed;
+}
+
+XmlDocument* documentOf(TextView file) {
+  std::string bytes;
+  if (ReadDocumentFile(file, bytes, XmlDocument::kMaxFileBytes) != DocumentFileResult::Read) return nullptr;
+  ParsedFile& parsed = lastParsedFile();
+  if (bytes != parsed.bytes || parsed.bytes.empty()) {
+    parsed.wellFormed = parsed.document.loadBytes(bytes);
+    parsed.bytes = std::move(bytes);
+  }
+  if (!parsed.wellFormed) return nullptr;
+  parsed.document.rewind();
+  return &parsed.document;
+}
+
 }  // namespace
 
 Text GetXmlText(TextView file, TextView section, TextView key) {
-  XmlDocument document;
-  if (!document.load(file)) return {};
+  XmlDocument* found = documentOf(file);
+  if (!found) return {};
+  XmlDocument& document = *found;
   if (!document.findChild(section) || !document.enterChild()) return {};
   while (!document.findChild(key)) {
     // Not at this level: go down into a section of the same name inside this one.

@@ -36,6 +36,8 @@ class XmlDocument {
   // The child position becomes the main position (and the main position the parent).
   // False when there is no child position.
   bool enterChild();
+  // Back to no position, as after a load: the next findChild starts at the root again.
+  void rewind() { parent_ = main_ = child_ = 0; }
   // Text content of the child position with references decoded; "" when there is none.
   Text childText() const;
   // Name of the child position; empty when there is none.

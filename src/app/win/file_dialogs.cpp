@@ -7,6 +7,17 @@
 namespace ko {
 namespace {
 
+using FileDialogCall = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialog library is loaded when a file dialog is first asked for, not at
+// start-up: most sessions never open one, and every library loaded costs memory.
+FileDialogCall FileDialogFunction(bool save) {
+  static HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialogCall>(
+      reinterpret_cast<void*>(GetProcAddress(library, save ? "GetSaveFileNameW" : "GetOpenFileNameW")));
+}
+
 std::optional<Text> Ask(HWND owner, const FileDialogRequest& request, bool save) {
   // The dialog wants its filter pairs separated by NULs and the list ended by two.
   Text filter = request.filter;
@@ -29,7 +40,8 @@ std::optional<Text> Ask(HWND owner, const FileDialogRequest& request, bool save)
   ofn.lpstrInitialDir = request.initialFolder.empty() ? nullptr : reinterpret_cast<const wchar_t*>(request.initialFolder.c_str());
   ofn.lpstrDefExt = extension.empty() ? nullptr : reinterpret_cast<const wchar_t*>(extension.c_str());
   ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
-  const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  const FileDialogCall show = FileDialogFunction(save);
+  const BOOL chosen = show ? show(&ofn) : FALSE;
   if (!chosen || file[0] == L'\0') return std::nullopt;
   return Text(reinterpret_cast<const char16_t*>(file));
 }

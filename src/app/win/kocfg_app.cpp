@@ -5,12 +5,14 @@
 #include <string>
 
 #include "app/win/kocfg_dlg.h"
+#include "platform/timing_trace.h"
 
 namespace ko {
 
 CKocfgApp::~CKocfgApp() { ExitInstance(); }
 
 bool CKocfgApp::InitInstance() {
+  trace::Mark("program entered");
   const std::wstring mutexName = std::wstring(L"VX48K2 Gaming Mouse") + L"_Mutex";
   mutex_ = CreateMutexW(nullptr, FALSE, mutexName.c_str());
   if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -21,6 +23,7 @@ bool CKocfgApp::InitInstance() {
   gdiplus_ = std::make_unique<GdiplusSession>();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  trace::Mark("GDI+ and common controls started");
   {
     CKocfgDlg window;
     window.DoModal();

@@ -11,6 +11,7 @@
 #include "app/win/performance_page.h"
 #include "app/win/shell_actions.h"
 #include "app/win/start_page.h"
+#include "platform/timing_trace.h"
 #include "macro/macro_library.h"
 #include "settings/settings_file.h"
 #include "skin/skin_files.h"
@@ -117,9 +118,13 @@ bool CKocfgDlg::OnCreate() {
   const Text languageFile = LanguageFilePath(programFolder);
   SetLanguageFile(languageFile);
   LoadFaceName(languageFile);
+  trace::Mark("language file read");
 
   skinFolder_ = SkinFolder(programFolder);
-  for (auto& page : pages_) page->Build(hwnd());
+  // The first frame shows the start page's background and the faces cut from it; its
+  // other pictures are decoded when the pointer first comes over the window.
+  start_->BuildOnce(hwnd(), PageControls::StatePictures::Later);
+  trace::Mark("start page built");
   // The window takes the size of the start page's picture. Without one (a damaged skin
   // folder) it keeps the pages' size: a window of no size could not even be closed.
   const SkinImage& main = start_->background();
@@ -131,6 +136,7 @@ bool CKocfgDlg::OnCreate() {
   hook_.Install(hwnd());
   hook_.Enable(0);
   SetTimer(hwnd(), kStartupTimer, 1, nullptr);
+  trace::Mark("hook library loaded");
   return true;
 }
 
@@ -147,20 +153,32 @@ void CKocfgDlg::OnInitDialog() {
     startFromFactorySettings(working_);
     SaveSettings(working_, places_.settingsFile);
   }
+  trace::Mark("settings reloaded");
   SetWindowTextW(hwnd(), kWindowTitle);
 
   currentPage_ = 0;  // so that the start page is shown, not skipped as already current
   showPage(page_id::kStart);
-  macros_ = std::make_unique<MacroLibrary>(
-      MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())});
-  macros_->start();
   refreshAllPages();
+  trace::Mark("pages refreshed");
   SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX);
+}
+
+MacroLibrary& CKocfgDlg::macros() {
+  // The macro list and the first macro are read when something first asks for them: the
+  // start page shows neither.
+  if (!macros_) {
+    macros_ = std::make_unique<MacroLibrary>(
+        MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())});
+    macros_->start();
+  }
+  return *macros_;
 }
 
 void CKocfgDlg::OnStartupTimer() {
   KillTimer(hwnd(), kStartupTimer);
-  for (auto& page : pages_) page->AfterStart();
+  startupTimerDone_ = true;
+  for (auto& page : pages_)
+    if (page->built()) page->AfterStart();
 }
 
 void CKocfgDlg::OnDestroy() {
@@ -186,13 +204,22 @@ void CKocfgDlg::showPage(int page) {
   if (page == currentPage_) return;
   if (MainPage* old = PageById(currentPage_)) old->Show(false);
   currentPage_ = page;
-  if (MainPage* shown = PageById(page)) shown->Show(true);
+  if (MainPage* shown = PageById(page)) trace::Describe(shown->layout().name);
+  if (MainPage* shown = PageById(page)) {
+    if (!shown->built()) {
+      shown->BuildOnce(hwnd());
+      shown->Refresh();
+      if (startupTimerDone_) shown->AfterStart();
+    }
+    shown->Show(true);
+  }
   start_->ShowFrame();
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void CKocfgDlg::refreshAllPages() {
-  for (auto& page : pages_) page->Refresh();
+  for (auto& page : pages_)
+    if (page->built()) page->Refresh();
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -223,7 +250,9 @@ void CKocfgDlg::openHelpFile() { OpenHelpFile(); }
 
 void CKocfgDlg::OnCommand(HWND control) {
   closePopupMenu();
-  for (auto& page : pages_) page->ClosePopups();
+  trace::Action("click");
+  for (auto& page : pages_)
+    if (page->built()) page->ClosePopups();
   if (!control) {
     // The window system's close request comes without a control.
     EndModal(IDCANCEL);
@@ -238,12 +267,13 @@ void CKocfgDlg::OnCommand(HWND control) {
     return;
   }
   for (auto& page : pages_)
-    if (page->OnCommand(control)) return;
+    if (page->built() && page->OnCommand(control)) return;
 }
 
 void CKocfgDlg::OnLeftButtonDown(LPARAM point) {
   closePopupMenu();
-  for (auto& page : pages_) page->ClosePopups();
+  for (auto& page : pages_)
+    if (page->built()) page->ClosePopups();
   // Any free spot of the window drags it, as a caption would.
   PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, point);
 }
@@ -267,12 +297,19 @@ void CKocfgDlg::OnPaint() {
     canvas.Present();
   }
   EndPaint(hwnd(), &ps);
+  if (!paintedOnce_) {
+    paintedOnce_ = true;
+    trace::Mark("first frame painted");
+  }
+  trace::Painted("main window");
 }
 
 LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   handled = true;
   if (message == kMenuChoiceMessage) {
     closePopupMenu();
+    // Timed from here: the menu's closing waits on the display, not on the program.
+    trace::Action("menu choice");
     if (MainPage* page = PageById(currentPage_)) page->OnMenuChoice(wParam, lParam);
     return 0;
   }
@@ -282,8 +319,10 @@ LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, 
   if (serviceEvents_) {
     if (auto result = serviceEvents_->handle(message, wParam, lParam)) return *result;
   }
-  for (auto& page : pages_)
+  for (auto& page : pages_) {
+    if (!page->built()) continue;
     if (auto result = page->OnMessage(message, wParam, lParam)) return *result;
+  }
   handled = false;
   return 0;
 }
@@ -296,6 +335,11 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(icon_);
     case WM_LBUTTONDOWN: OnLeftButtonDown(lParam); return 0;
+    case WM_SETCURSOR:
+      // The start page's hover and pressed faces are first needed when the pointer comes
+      // over the window; start-up does without them.
+      start_->controls().CompleteStatePictures();
+      return Default(message, wParam, lParam);
     case WM_TIMER:
       if (wParam == kStartupTimer) {
         OnStartupTimer();

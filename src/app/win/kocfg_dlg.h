@@ -62,7 +62,7 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   void openPopupMenu(std::unique_ptr<CBmpMenu> menu) override;
   void closePopupMenu() override;
   bool popupMenuOpen() const override { return popupMenu_ != nullptr; }
-  MacroLibrary& macros() override { return *macros_; }
+  MacroLibrary& macros() override;
   const HookLibrary& hook() const override { return hook_; }
   bool confirm(const char16_t* key) override;
   void notice(const char16_t* key) override;
@@ -86,6 +86,8 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   StartPage* start_ = nullptr;                      // pages_[0]
   std::array<std::unique_ptr<MainPage>, 5> pages_;  // start, buttons, performance, lighting, macros
   bool running_ = false;
+  bool paintedOnce_ = false;       // the first frame ends start-up
+  bool startupTimerDone_ = false;  // pages built later set themselves up at once
   int result_ = IDCANCEL;
 };
 

@@ -18,7 +18,16 @@ class MainPage {
   virtual const WindowLayout& layout() const = 0;
   // Builds the page's controls on the main window, hidden. Pages that make further
   // windows (colour picker, key display) add them here.
-  virtual void Build(HWND parent) { controls_.Build(parent, layout(), window_.skinFolder()); }
+  virtual void Build(HWND parent) { controls_.Build(parent, layout(), window_.skinFolder(), statePictures_); }
+  // A page is built when it is first needed: the start page at start-up, every other page
+  // when first shown, so start-up decodes only the pictures of the first frame.
+  bool built() const { return built_; }
+  void BuildOnce(HWND parent, PageControls::StatePictures when = PageControls::StatePictures::Now) {
+    if (built_) return;
+    built_ = true;
+    statePictures_ = when;
+    Build(parent);
+  }
   // The page became current (true) or stopped being current (false).
   virtual void Show(bool visible) { controls_.ShowPage(visible); }
   // Sets every control again from the working record.
@@ -37,13 +46,17 @@ class MainPage {
   virtual void AfterStart() {}
 
   PageControls& controls() { return controls_; }
-  const SkinImage& background() const { return controls_.picture(Picture::Main); }
+  const SkinImage& background() const { return controls_.background(); }
 
  protected:
   bool Is(int index, HWND control) const { return control && controls_.handle(index) == control; }
 
   MainWindowServices& window_;
   PageControls controls_;
+
+ private:
+  bool built_ = false;
+  PageControls::StatePictures statePictures_ = PageControls::StatePictures::Now;
 };
 
 }  // namespace ko

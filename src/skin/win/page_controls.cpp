@@ -15,26 +15,16 @@ bool HasGlyph(const ControlSpec& c, const char* glyph) { return std::strcmp(c.gl
 
 }  // namespace
 
-const SkinImage& PageControls::picture(Picture which) const {
-  switch (which) {
-    case Picture::Over: return over_;
-    case Picture::Down: return down_;
-    case Picture::Disabled: return disabled_;
-    default: return main_;
-  }
-}
-
-void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& skinFolder) {
+void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& skinFolder, StatePictures when) {
   layout_ = &layout;
+  skinFolder_ = skinFolder;
   const ProfileFile file(skinFolder + u16(layout.layoutFile));
   // Each page reads only the picture keys its table names.
-  const SkinScreen screen = ReadSkinScreen(file, ScreenKeys{true, *layout.overPicture != 0, *layout.downPicture != 0,
-                                                            *layout.disabledPicture != 0});
-  auto load = [&](const Text& name) { return name.empty() ? SkinImage() : SkinImage::Load(skinFolder + name); };
-  main_ = load(screen.main);
-  over_ = load(screen.over);
-  down_ = load(screen.down);
-  disabled_ = load(screen.disabled);
+  screen_ = ReadSkinScreen(file, ScreenKeys{true, *layout.overPicture != 0, *layout.downPicture != 0,
+                                            *layout.disabledPicture != 0});
+  main_ = loadPicture(screen_.main);
+  statesPending_ = true;
+  const bool deferred = when == StatePictures::Later;
 
   const size_t count = layout.controls.size();
   captions_.assign(count, Text());
@@ -45,18 +35,21 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
   lists_.resize(count);
   ownWindows_.assign(count, nullptr);
   shown_.assign(count, true);
+  for (size_t i = 0; i < count; ++i)
+    if (layout.controls[i].captionNumber) captions_[i] = ReadButtonCaption(file, layout.controls[i].captionNumber);
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& entry = layout.controls[i];
     const RECT rect = ToRect(entry.rect);
-    if (entry.captionNumber) captions_[i] = ReadButtonCaption(file, entry.captionNumber);
     const PixelRect& r = entry.rect;
     switch (entry.kind) {
       case ControlKind::Button: {
         auto button = std::make_unique<CBitmapBtn>();
         button->Create(parent, rect, 0);
-        if (entry.look != ControlLook::None || entry.captionNumber)
-          button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
-                            picture(entry.sources.over), picture(entry.sources.down), picture(entry.sources.disabled));
+        // The faces come with the state pictures; until then a face cut from the
+        // background is all the first frame needs.
+        if (deferred && (entry.look != ControlLook::None || entry.captionNumber))
+          button->SetImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), SkinImage(),
+                            SkinImage(), SkinImage());
         // Check boxes and radio marks sit at the left of their face and the text follows
         // them, wrapped when the face has room for two lines; other left-aligned captions
         // start at the face's left edge.
@@ -93,8 +86,7 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         auto slider = std::make_unique<CPngHSliderBar>();
         slider->SetRange(entry.rangeMin, entry.rangeMax);
         slider->Create(skinFolder + u16(entry.thumb), u"", rect, parent, entry.id);
-        const SkinImage* filled = entry.sources.down == Picture::None ? nullptr : &picture(entry.sources.down);
-        slider->SetTrackImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal), filled);
+        if (deferred) slider->SetTrackImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), nullptr);
         ShowWindow(slider->hwnd(), SW_HIDE);
         sliders_[i] = std::move(slider);
         break;
@@ -112,6 +104,50 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
     }
     // A control without a place shows nowhere.
     if (entry.rect.empty()) shown_[i] = false;
+  }
+  if (when == StatePictures::Now) CompleteStatePictures();
+}
+
+SkinImage PageControls::loadPicture(const Text& name) const {
+  return name.empty() ? SkinImage() : SkinImage::Load(skinFolder_ + name);
+}
+
+const SkinImage& PageControls::backgroundOr(Picture which) const {
+  static const SkinImage none;
+  return which == Picture::Main ? main_ : none;
+}
+
+void PageControls::CompleteStatePictures() {
+  if (!statesPending_ || !layout_) return;
+  statesPending_ = false;
+  // The other full pictures serve only the cutting of state pictures: decoded here, freed
+  // when this returns. Only the background stays.
+  // A page that is not showing holds no background; the cutting needs one.
+  const SkinImage reloaded = main_.empty() ? loadPicture(screen_.main) : SkinImage();
+  const SkinImage& main = main_.empty() ? reloaded : main_;
+  const SkinImage over = loadPicture(screen_.over);
+  const SkinImage down = loadPicture(screen_.down);
+  const SkinImage disabled = loadPicture(screen_.disabled);
+  auto picture = [&](Picture which) -> const SkinImage& {
+    switch (which) {
+      case Picture::Over: return over;
+      case Picture::Down: return down;
+      case Picture::Disabled: return disabled;
+      default: return main;
+    }
+  };
+  const size_t count = layout_->controls.size();
+  for (size_t i = 0; i < count; ++i) {
+    const ControlSpec& entry = layout_->controls[i];
+    const PixelRect& r = entry.rect;
+    if (CBitmapBtn* button = buttons_[i].get()) {
+      if (entry.look != ControlLook::None || entry.captionNumber)
+        button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
+                          picture(entry.sources.over), picture(entry.sources.down), picture(entry.sources.disabled));
+    } else if (CPngHSliderBar* slider = sliders_[i].get()) {
+      const SkinImage* filled = entry.sources.down == Picture::None ? nullptr : &picture(entry.sources.down);
+      slider->SetTrackImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal), filled);
+    }
   }
 }
 
@@ -139,6 +175,10 @@ void PageControls::Apply(int index) {
 
 void PageControls::ShowPage(bool visible) {
   pageVisible_ = visible;
+  // The background is drawn only while its page shows: decoded when the page shows again,
+  // freed when it stops.
+  if (visible && main_.empty() && layout_) main_ = loadPicture(screen_.main);
+  if (!visible) main_ = SkinImage();
   for (int i = 0; i < static_cast<int>(shown_.size()); ++i) Apply(i);
 }
 

@@ -12,6 +12,7 @@
 #include "skin/win/png_hslider.h"
 #include "skin/win/skin_image.h"
 #include "skin/win/static_trans.h"
+#include "skin/skin_files.h"
 #include "skin/window_layout.h"
 
 namespace ko {
@@ -22,12 +23,21 @@ class PageControls {
   PageControls(const PageControls&) = delete;
   PageControls& operator=(const PageControls&) = delete;
 
+  enum class StatePictures { Now, Later };
   // Reads the layout file from the skin folder, loads the pictures it names and creates
-  // every control of the table, hidden.
-  void Build(HWND parent, const WindowLayout& layout, const Text& skinFolder);
+  // every control of the table, hidden. With `Later` only the background is decoded and
+  // the controls show the faces cut from it until CompleteStatePictures: the first frame
+  // of the program needs no more.
+  void Build(HWND parent, const WindowLayout& layout, const Text& skinFolder,
+             StatePictures when = StatePictures::Now);
+  // Decodes the window's other pictures, gives every control all its state pictures and
+  // frees those pictures again. Once; nothing after that.
+  void CompleteStatePictures();
 
   const WindowLayout& layout() const { return *layout_; }
-  const SkinImage& picture(Picture which) const;
+  // The window's background (its Main picture): the one full picture kept once built, and
+  // only while the page shows.
+  const SkinImage& background() const { return main_; }
   // Caption `number` of the page's layout file ("BUTTONPOS").
   const Text& caption(int index) const { return captions_[index]; }
 
@@ -40,7 +50,8 @@ class PageControls {
   // The table position of the control with this window, -1 for none of this page's.
   int indexOf(HWND control) const;
 
-  // Shows or hides the whole page; controls set apart with SetShown stay hidden.
+  // Shows or hides the whole page; controls set apart with SetShown stay hidden. A hidden
+  // page holds no background picture.
   void ShowPage(bool visible);
   // Whether one control shows while its page does (all do unless told otherwise).
   void SetShown(int index, bool shown);
@@ -49,9 +60,15 @@ class PageControls {
 
  private:
   void Apply(int index);
+  SkinImage loadPicture(const Text& name) const;
+  // The background for `which` == Main, an empty picture otherwise.
+  const SkinImage& backgroundOr(Picture which) const;
 
   const WindowLayout* layout_ = nullptr;
-  SkinImage main_, over_, down_, disabled_;
+  Text skinFolder_;
+  SkinScreen screen_;  // the picture names of the layout file
+  SkinImage main_;
+  bool statesPending_ = false;
   std::vector<Text> captions_;
   std::vector<std::unique_ptr<CBitmapBtn>> buttons_;
   std::vector<std::unique_ptr<CStaticTrans>> labels_;

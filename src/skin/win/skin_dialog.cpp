@@ -1,5 +1,6 @@
 #include "skin/win/skin_dialog.h"
 
+#include "platform/timing_trace.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
 #include "text/interface_text.h"
@@ -79,7 +80,7 @@ bool SkinDialog::Build() {
   controls_.Build(hwnd(), layout_, skinFolder_);
   // The window is exactly its background picture; without one it keeps the table's size
   // so that its controls stay reachable.
-  const SkinImage& main = controls_.picture(Picture::Main);
+  const SkinImage& main = controls_.background();
   const int width = main.empty() ? layout_.width : main.width();
   const int height = main.empty() ? layout_.height : main.height();
   MoveWindow(hwnd(), 0, 0, width, height, FALSE);
@@ -147,11 +148,12 @@ void SkinDialog::Paint() {
   if (client.right > 0 && client.bottom > 0) {
     OffscreenCanvas canvas(dc, client.right, client.bottom, false);
     FillRect(canvas.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    controls_.picture(Picture::Main).DrawStretched(canvas.dc(), 0, 0, client.right, client.bottom);
+    controls_.background().DrawStretched(canvas.dc(), 0, 0, client.right, client.bottom);
     PaintOver(canvas.dc());
     canvas.Present();
   }
   EndPaint(hwnd(), &ps);
+  trace::Painted(layout_.name);
 }
 
 LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
