@@ -1,4 +1,7 @@
 // One system-wide low-level hook (keyboard or mouse), owned for as long as it is installed.
+// The library's detach removes whatever is still installed: the hooks live in globals made
+// by constant initialisation, with nothing to run at load or unload, so the library needs
+// no C runtime at all.
 #pragma once
 #include <windows.h>
 
@@ -6,8 +9,7 @@ namespace kbhook {
 
 class LowLevelHook {
  public:
-  LowLevelHook(int kind, HOOKPROC procedure) : kind_(kind), procedure_(procedure) {}
-  ~LowLevelHook() { remove(); }
+  constexpr LowLevelHook(int kind, HOOKPROC procedure) : kind_(kind), procedure_(procedure) {}
   LowLevelHook(const LowLevelHook&) = delete;
   LowLevelHook& operator=(const LowLevelHook&) = delete;
 
