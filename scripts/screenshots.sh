@@ -6,7 +6,8 @@
 # parameter dialogs from the dialog probe and the macro chooser from the program (400 x 290
 # at 0,0). Uses the end-to-end harness, the built program folder and the per-language parts.
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
-OUT="$REPO/docs/screenshots"
+# SCREENSHOT_DIR takes them elsewhere (the screenshot check compares such a set with these).
+OUT="${SCREENSHOT_DIR:-$REPO/docs/screenshots}"
 PROBE="$COMPANIONS_DIR/dialog_probe.exe"
 mkdir -p "$OUT"
 e2e_begin
