@@ -127,7 +127,7 @@ TEST_F(MacroFileTest, GapsAndUnknownKindsStayInTheirSlotsAndSaveBackByteForByte)
   EXPECT_EQ(rows[41].text, u"30 MS");
 
   // Saving what was loaded (a loop-switch click does just that) changes no step byte.
-  loaded.loopText = u"1";
+  loaded.loopText = decimal(1);
   ASSERT_TRUE(SaveMacroFile(loaded, path_));
   EXPECT_EQ(file_.readString(u"Setting", u"MacroSetting_0"), storedRecord);
 }
