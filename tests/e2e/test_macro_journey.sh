@@ -23,6 +23,13 @@ heard() { sim_messages | grep -c "^$1 $2 $3 " || true; }
 heard_at_least() { test "$(heard "$1" "$2" "$3")" -ge "$4"; }
 # Polls a check until it holds (the program writes after the click is handled).
 settles() { wait_for 10 "$@" || "$@"; }
+# A menu item under the pointer holds the mouse capture until it sees the pointer leave;
+# a real hand moves there, so the pointer travels before it clicks.
+move_then_click() { # x, y, button
+  xdotool mousemove "$1" "$2"; sleep 0.3
+  xdotool mousemove "$(($1 + 1))" "$2"; sleep 0.3
+  xdotool click "$3"
+}
 double_click_at() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 90 1; }
 # The colour of one pixel of the screen, as "r,g,b".
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
@@ -142,10 +149,10 @@ expect "the delay of row 2 is 250 ms (25 units)" \
 shot delay-edited
 
 # --- cut row 6 from the step menu (opened twice), paste it after row 0 ----------------------
-click_at 200 "$(row_y 6)" 3; sleep 1
-click_at 150 "$(row_y 6)" 3; sleep 1   # a second right click while the menu is open
+move_then_click 200 "$(row_y 6)" 3; sleep 1
+move_then_click 150 "$(row_y 6)" 3; sleep 1   # a second right click while the menu is open
 shot step-menu
-click_at 170 $(( $(row_y 6) + 12 + 24 * 2 ))   # "CUTACT" of the second menu
+click_at 171 $(( $(row_y 6) + 12 + 24 * 2 ))   # "CUTACT" of the second menu
 expect "the cut takes row 6" settles macro_is Macro1 0 040600 840600 061900 810100 060100 010100 040700
 click_at 200 "$(row_y 0)"; sleep 0.3
 click_at $STEP_MENU; sleep 1
