@@ -33,6 +33,7 @@ move_then_click() { # x, y, button
 double_click_at() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 90 1; }
 # The colour of one pixel of the screen, as "r,g,b".
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
+differs() { ! same_region "$@"; }
 gone() { wait_for 10 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null"; }
 answer_warning() {
   local box
@@ -217,6 +218,25 @@ shot after-device-notice
 click_at $REPEAT
 expect "the loop switch saves the steps the service wrote" settles macro_is Fire 1 840400 040400
 expect "the service log holds the page's notices" test "$(heard 1300 0 0)" -ge 1 -a "$(heard 1299 0 4)" -ge 1
+
+# --- another program comes to the front: the open menu closes with the activation ----------
+MENU_AREA=157x170+426+402
+shot before-menu; no_menu="$E2E_TMP/$(printf %02d $SHOT)-before-menu.png"
+click_at $MOUSE_ACTION; sleep 1
+shot menu-open; menu_open="$E2E_TMP/$(printf %02d $SHOT)-menu-open.png"
+expect "the mouse-action menu is open" differs "$no_menu" "$menu_open" $MENU_AREA
+e2e_spawn notepad wine notepad
+NOTEPAD_PID=$SPAWNED
+if NOTE=$(wait_window "Untitled - Notepad" 40); then
+  xdotool windowmove "$NOTE" 650 450
+  focus_window "$NOTE"; sleep 1.5
+  shot other-program-in-front; other="$E2E_TMP/$(printf %02d $SHOT)-other-program-in-front.png"
+  expect "the menu closed when another program came to the front" same_region "$no_menu" "$other" $MENU_AREA
+else
+  expect "another program's window appears" false
+fi
+kill "$NOTEPAD_PID" 2>/dev/null || true
+wait_pid_gone "$NOTEPAD_PID" 10 || true
 
 kocfg_stop
 sim_stop
