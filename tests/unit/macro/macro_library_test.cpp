@@ -262,7 +262,7 @@ TEST_F(MacroLibraryTest, ListedNamesThatAreNoPlainFileNamesAreNeverOpenedSavedOr
   ASSERT_TRUE(SaveMacroFile(bait, victim));
   const std::string victimBytes = test::bytesOf(victim);
 
-  for (const char16_t* unsafe : {u"..\\victim", u"../victim", u"..", u"C:victim", u"NUL", u"'quoted'", u"x\\y"}) {
+  for (const char16_t* unsafe : {u"..\\victim", u"../victim", u"..", u"C:victim", u"NUL", u"x\\y"}) {
     SCOPED_TRACE(toUtf8(unsafe));
     settings_.writeString(u"MACRO_LIST", u"0", unsafe);
     MacroLibrary lib = library();
