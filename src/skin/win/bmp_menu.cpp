@@ -139,9 +139,7 @@ bool CBmpMenu::Create() {
     button.SetTextRectCentredSingleLine({0, 0, width, h});
     button.SetFontHeight(fontHeight_);
   }
-  // Like the platform's menus, the menu never takes the activation from its opener: the
-  // opener keeps the keyboard, and a click on the opener is a click, not an activation.
-  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  ShowWindow(hwnd(), SW_SHOW);
   UpdateWindow(hwnd());
   return true;
 }
@@ -214,7 +212,6 @@ LRESULT CBmpMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return TRUE;
     case WM_PAINT: PaintBackground(hwnd(), items_.normal); return 0;
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_MOUSEMOVE: {
       // Moves come from the menu itself (client coordinates) and from its buttons (screen
       // coordinates); the pointer's own position serves both.
