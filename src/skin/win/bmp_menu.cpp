@@ -25,8 +25,9 @@ void PaintBackground(HWND window, const SkinImage& picture) {
 }
 
 HWND CreatePopup(HWND owner, ScreenPoint at, int width, int height) {
-  // Owned by the opener, the menu stays above it without being above every other program.
-  return CreateWindowExW(WS_EX_TOOLWINDOW, RegisterCustomClass(kMenuClass), L"", WS_POPUP, at.x, at.y,
+  // Topmost while it is open; the opener closes it when the program loses the activation, so
+  // it never stands over another program.
+  return CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, RegisterCustomClass(kMenuClass), L"", WS_POPUP, at.x, at.y,
                          width, height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
