@@ -26,6 +26,8 @@ bool isSubMenu(int top) {
 // loop field took (0..255); a hand-edited value outside a byte is held at its end rather
 // than wrapped into an unrelated count.
 uint8_t macroLoopCount(TextView macroFolder, TextView name, ProfileStrings& strings) {
+  // A listed name that is no plain file name has no file of its own: nothing is read for it.
+  if (!isUsableMacroName(name, macroFolder)) return static_cast<uint8_t>(kDefaultLoopTime);
   const int32_t loop = ReadMacroLoopTime(macroFilePath(macroFolder, name), kDefaultLoopTime, strings);
   return static_cast<uint8_t>(std::clamp<int32_t>(loop, 0, 255));
 }

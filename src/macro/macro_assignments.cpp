@@ -31,4 +31,23 @@ bool RemapMacroAssignments(SettingsRecord& record, const MacroList& before, cons
   return changed;
 }
 
+std::vector<ButtonOfProfile> RenameMacroAssignments(SettingsRecord& record, const MacroList& before,
+                                                    const MacroList& after, TextView oldName, TextView newName) {
+  std::vector<ButtonOfProfile> changed;
+  const int now = after.positionOf(newName);
+  if (now < 0) return changed;
+  for (int p = 0; p < kProfileCount; ++p) {
+    for (int b = 0; b < kButtonCount; ++b) {
+      ButtonAssignment& a = record.Profiles[p].ButtonAssigned[b];
+      if (a.FunctionCode != function_code::kMacro) continue;
+      const size_t position = a.ParamB & kMacroPositionMask;
+      if (position >= before.size() || before.at(position) != oldName) continue;
+      a.ParamB = static_cast<uint8_t>((a.ParamB & ~kMacroPositionMask) | (now & kMacroPositionMask));
+      copyToBuffer(newName, a.MacroName, kMacroNameUnits);
+      changed.push_back({p, b});
+    }
+  }
+  return changed;
+}
+
 }  // namespace ko

@@ -35,10 +35,9 @@ PopupValue popupValueOf(TextView text, int32_t maximum) {
 }
 
 void MacroEditor::show(const MacroEditorView& view) {
-  rows_ = view.rows;
-  // The rows must describe the slots exactly; a view that does not (none was loaded yet)
-  // is rebuilt from the document.
-  if (static_cast<int32_t>(rows_.size()) != document_->count) rows_ = macroRowsOf(*document_, texts_);
+  // The rows always come from the slots as they are now: a view kept from an earlier load
+  // may describe steps that were moved or edited since.
+  rows_ = macroRowsOf(*document_, texts_);
   selected_ = validRow(view.selectedRow) ? view.selectedRow : -1;
   looping_ = view.looping;
 }

@@ -17,13 +17,21 @@ int32_t loopTimeOf(TextView loopText) {
   return static_cast<int32_t>(value);
 }
 
+int32_t storedStepCount(const std::array<MacroStep, kMacroStepSlots>& slots) {
+  for (int32_t slot = kMacroStepSlots; slot > 0; --slot)
+    if (!slots[slot - 1].isEmpty()) return slot;
+  return 0;
+}
+
 int32_t LoadMacroFile(MacroDocument& document, TextView path, ProfileStrings& strings) {
   const ProfileFile file{Text(path), strings};
   std::array<MacroStep, kMacroStepSlots> stored{};
   document.clearSteps();
   if (!file.readStruct(kMacroFileSection, kMacroStepsKey, stored.data(), kMacroStepBytes)) return 0;
-  for (const MacroStep& step : stored)
-    if (step.isShown()) document.steps[document.count++] = step;
+  // Every slot is kept as stored, gaps and unknown kinds included: the device service plays
+  // these bytes, and a save must give them back unchanged.
+  document.steps = stored;
+  document.count = storedStepCount(document.steps);
   return document.count;
 }
 

@@ -17,14 +17,16 @@ constexpr char16_t kMacroLoopTimeKey[] = u"LoopTime";
 // The step record carries a chunk number; 60 steps fit in chunk 0, the only one used.
 constexpr char16_t kMacroStepsKey[] = u"MacroSetting_0";
 
-// Reads the steps of the file at `path` into the document. The steps that can be shown
-// are gathered into slots 0 .. count-1 in file order and every other slot is zeroed, so
-// that row i of the editor is always slot i: a gap or a step of an unknown kind in the file
-// would otherwise shift later rows against their slots and send edits to the wrong step.
-// "Count" in the file is not trusted: the count is the number of steps found. A missing
-// file, or a step record that is absent or fails its checksum, gives no steps. Name and
-// loop text are left alone. Returns the count.
+// Reads the steps of the file at `path` into the document, every slot exactly as stored:
+// a step of a kind the editor does not know, or an empty slot between steps, stays where it
+// is (the editor shows it as an empty row, so row i is still slot i) and a later save
+// writes it back unchanged. The count runs to the last slot that holds anything; "Count" in
+// the file is not trusted. A missing file, or a step record that is absent or fails its
+// checksum, gives no steps. Name and loop text are left alone. Returns the count.
 int32_t LoadMacroFile(MacroDocument& document, TextView path, ProfileStrings& strings = platformProfileStrings());
+
+// The number of slots up to and including the last one that is not empty.
+int32_t storedStepCount(const std::array<MacroStep, kMacroStepSlots>& slots);
 
 // "LoopTime" of the file, `fallback` when the file or key is missing.
 int32_t ReadMacroLoopTime(TextView path, int32_t fallback, ProfileStrings& strings = platformProfileStrings());

@@ -25,8 +25,10 @@ MacroLibrary::MacroLibrary(MacroPlaces places, TextLookup texts, ProfileStrings&
 
 int MacroLibrary::currentSlot() const { return FindMacroSlot(settings_, document_.name); }
 
+bool MacroLibrary::isStorable(TextView name) const { return isUsableMacroName(name, places_.macroFolder); }
+
 Text MacroLibrary::currentPath() const {
-  return hasCurrent() ? macroFilePath(places_.macroFolder, document_.name) : Text();
+  return currentIsStorable() ? macroFilePath(places_.macroFolder, document_.name) : Text();
 }
 
 void MacroLibrary::start() {
@@ -37,7 +39,9 @@ void MacroLibrary::start() {
 
 void MacroLibrary::reload() {
   LoadMacroList(list_, settings_);
-  if (hasCurrent()) open(document_.name);
+  if (hasCurrent() && list_.positionOf(document_.name) >= 0) open(document_.name);
+  else if (!list_.empty()) open(list_.at(0));
+  else closeCurrent();
 }
 
 bool MacroLibrary::pick(int position) {
@@ -48,7 +52,14 @@ bool MacroLibrary::pick(int position) {
 
 void MacroLibrary::open(Text name) {
   document_.name = std::move(name);
-  view_ = LoadMacroIntoEditor(document_, currentPath(), stepTexts(), *strings_);
+  if (currentIsStorable()) {
+    view_ = LoadMacroIntoEditor(document_, currentPath(), stepTexts(), *strings_);
+    return;
+  }
+  // A name put into the list by hand that is no plain file name: no file is read for it.
+  document_.clearSteps();
+  document_.loopText = u"0";
+  view_ = MacroEditorView{};
 }
 
 void MacroLibrary::closeCurrent() {
@@ -64,7 +75,7 @@ bool MacroLibrary::writeTo(TextView path) {
 }
 
 bool MacroLibrary::saveCurrent() {
-  if (!hasCurrent()) return false;
+  if (!currentIsStorable()) return false;
   // The folder is normally there; one deleted by hand must not cost the user the edit.
   createDirectories(places_.macroFolder);
   return writeTo(currentPath());
@@ -104,6 +115,7 @@ bool MacroLibrary::renameMacro(MacroPrompts& prompts) {
       anotherMacroHasFileOf(list_, newName, oldName))
     return false;
 
+  const bool oldFileIsOurs = currentIsStorable();
   const Text oldPath = currentPath();
   const Text newPath = macroFilePath(places_.macroFolder, newName);
   createDirectories(places_.macroFolder);
@@ -119,7 +131,7 @@ bool MacroLibrary::renameMacro(MacroPrompts& prompts) {
   // A change of letter case only names the same file where the file system ignores case;
   // the old file is removed only when it is a file of its own.
   const std::vector<Text> files = listFiles(places_.macroFolder);
-  if (folderHolds(files, oldName + kMacroExtension) && folderHolds(files, newName + kMacroExtension))
+  if (oldFileIsOurs && folderHolds(files, oldName + kMacroExtension) && folderHolds(files, newName + kMacroExtension))
     deleteFile(oldPath);
   return true;
 }
@@ -127,7 +139,9 @@ bool MacroLibrary::renameMacro(MacroPrompts& prompts) {
 bool MacroLibrary::deleteMacro(MacroPrompts& prompts) {
   if (!hasCurrent()) return false;
   if (!prompts.confirmMacroDeletion(texts_(u"WARN2"))) return false;
-  deleteFile(currentPath());
+  // Only the list entry goes for a name that is no plain file name: its "file" could lie
+  // anywhere.
+  if (currentIsStorable()) deleteFile(currentPath());
   RemoveMacroName(list_, settings_, document_.name);
   if (list_.empty()) closeCurrent();
   else open(list_.at(0));

@@ -32,15 +32,22 @@ class MacroLibrary {
   // The rows of the macro as last loaded or created.
   const MacroEditorView& view() const { return view_; }
   bool hasCurrent() const { return !document_.name.empty(); }
+  // Whether `name` can have a file in the macro folder. A name the list got by hand (a path,
+  // "..", a device name, blanks or quotes the profile functions strip) is shown and can be
+  // picked, renamed or removed from the list, but no file is ever opened, saved or deleted
+  // for it.
+  bool isStorable(TextView name) const;
+  bool currentIsStorable() const { return hasCurrent() && isStorable(document_.name); }
   // The current macro's slot in the settings file (its number for the device service), -1
   // when there is none.
   int currentSlot() const;
+  // The open macro's file; empty when there is none or its name cannot have one.
   Text currentPath() const;
 
   // Start-up: loads the list and opens its first macro, if any.
   void start();
-  // Reads the list again and reopens the current macro from its file (after the device
-  // service reported a change).
+  // Reads the list again and reopens the current macro from its file, or the first macro
+  // when the current one is no longer listed (after the device service reported a change).
   void reload();
   // Opens the macro at `position` of the list. False (nothing changes) for no such entry.
   bool pick(int position);

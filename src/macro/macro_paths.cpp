@@ -48,7 +48,9 @@ Text macroFilePath(TextView macroFolder, TextView name) { return Text(macroFolde
 
 bool isUsableMacroName(TextView name, TextView macroFolder) {
   if (name.empty() || name.size() >= kMacroNameUnits) return false;
-  if (name.front() == u' ' || name.back() == u' ') return false;
+  // The profile functions strip blanks at both ends, and quotes that enclose a value.
+  for (char16_t end : {name.front(), name.back()})
+    if (end == u' ' || end == u'\'' || end == u'"') return false;
   if (std::any_of(name.begin(), name.end(), isRefusedUnit)) return false;
   if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c == u'.'; })) return false;
   if (hasUnpairedSurrogate(name) || isDeviceName(name)) return false;

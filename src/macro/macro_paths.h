@@ -17,7 +17,7 @@ Text macroFilePath(TextView macroFolder, TextView name);
 
 // A name can be a macro name when it is a plain file name the file system keeps as it is:
 // not empty, no folder separators or other characters Windows refuses (\ / : * ? " < > |
-// and control characters), no blanks at either end (the settings file would lose them),
+// and control characters), no blanks or quotes at either end (the settings file would lose them),
 // not only dots, no device name (CON, NUL, COM1, ...), no unpaired surrogate, short enough
 // for a button's assignment record, and short enough that its file path in `macroFolder`
 // still fits the platform's path limit.

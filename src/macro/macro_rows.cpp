@@ -51,8 +51,8 @@ MacroRow macroRowOf(const MacroStep& step, const MacroStepTexts& texts) {
 std::vector<MacroRow> macroRowsOf(const MacroDocument& document, const MacroStepTexts& texts) {
   std::vector<MacroRow> rows;
   const int32_t count = document.count < 0 ? 0 : document.count > kMacroStepSlots ? kMacroStepSlots : document.count;
-  for (int32_t i = 0; i < count; ++i)
-    if (document.steps[i].isShown()) rows.push_back(macroRowOf(document.steps[i], texts));
+  // One row per slot, shown or not, so that row i is slot i.
+  for (int32_t i = 0; i < count; ++i) rows.push_back(macroRowOf(document.steps[i], texts));
   return rows;
 }
 

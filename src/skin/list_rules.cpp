@@ -14,7 +14,8 @@ std::optional<ListNotice> ClickNotice(unsigned message, int index, int32_t itemD
 
 std::optional<ListNotice> RightReleaseNotice(bool locked, bool rightClickReportingOff, int index, int32_t itemData,
                                              bool hasNotifyWindow) {
-  if (locked || rightClickReportingOff) return std::nullopt;
+  // Below the last line there is nothing to act on; the selection stays as it is.
+  if (locked || rightClickReportingOff || index < 0) return std::nullopt;
   return ClickNotice(kListRightClickMessage, index, itemData, hasNotifyWindow);
 }
 
@@ -26,7 +27,9 @@ std::optional<ListNotice> DoubleClickNotice(int index, int32_t itemData) {
 
 LeftPressPlan PlanLeftPress(bool locked, int hitIndex, int selectedIndex, int editedIndex) {
   LeftPressPlan plan;
-  if (locked) {
+  // A press below the last line neither clears the selection nor tells the owner: the
+  // owner acts on the selected line, which must stay the one marked.
+  if (locked || hitIndex < 0) {
     plan.ignore = true;
   } else if (editedIndex >= 0) {
     if (hitIndex == selectedIndex) plan.ignore = true;
@@ -62,6 +65,12 @@ LineLayout LayOutLine(int32_t itemData, bool indent) {
     return {itemData != 1, 5, indent ? 16 : 32};
   }
   return {false, 0, indent ? 0 : 8};
+}
+
+LineLook LookOfLine(bool selectionMode, bool selected, bool hot) {
+  // Hot tracking lights the line under the pointer; the selected line stays lit as well, so
+  // that the line the owner's buttons act on can be seen wherever the pointer is.
+  return LineLook{selected || (!selectionMode && hot), selected};
 }
 
 }  // namespace ko

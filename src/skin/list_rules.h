@@ -43,9 +43,18 @@ std::optional<ListNotice> RightReleaseNotice(bool locked, bool rightClickReporti
 // Double click, always to the parent: nothing for key-press and key-release lines.
 std::optional<ListNotice> DoubleClickNotice(int index, int32_t itemData);
 
-// What a left press does, given the selected line and the line being edited (-1: none).
+// How a line is drawn: on the highlight colour or the background, in the selected text
+// colour or the plain one.
+struct LineLook {
+  bool highlighted = false;
+  bool selectedText = false;
+};
+LineLook LookOfLine(bool selectionMode, bool selected, bool hot);
+
+// What a left press does, given the line hit (-1: below the last line), the selected line
+// and the line being edited (-1: none).
 struct LeftPressPlan {
-  bool ignore = false;      // locked, or a click on the line being edited
+  bool ignore = false;      // locked, below the last line, or on the line being edited
   bool commitEdit = false;  // turn the edited line into "<n> ms" and close the edit first
 };
 LeftPressPlan PlanLeftPress(bool locked, int hitIndex, int selectedIndex, int editedIndex);

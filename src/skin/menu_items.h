@@ -1,6 +1,9 @@
 // The items of the skinned popup menu. There is only ever one menu open, so there is one
 // item list for the whole program: the opener fills it before the menu window is made and
-// the menu empties it when its window goes away.
+// the menu empties it when its window goes away. A menu opened while another is still up
+// fills the list before the old one is torn down, so the list remembers which menu filled
+// it: the first item of a new menu starts the list afresh, and only the menu that filled
+// the list empties it.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -35,7 +38,21 @@ class BmpMenuItems {
   // Hangs a sub-item under item `itemIndex`; false (nothing added) for an item that does
   // not exist.
   bool AddSubItem(size_t itemIndex, TextView text, int32_t value);
-  void Clear() { items_.clear(); }
+  void Clear() {
+    items_.clear();
+    filledBy_ = nullptr;
+  }
+  // Makes `menu` the one whose items the list holds, dropping another menu's items.
+  void ClaimFor(const void* menu) {
+    if (filledBy_ == menu) return;
+    items_.clear();
+    filledBy_ = menu;
+  }
+  // Empties the list if `menu` filled it; another menu's items stay.
+  void ReleaseBy(const void* menu) {
+    if (filledBy_ == menu) Clear();
+  }
+  const void* filledBy() const { return filledBy_; }
 
   size_t size() const { return items_.size(); }
   bool empty() const { return items_.empty(); }
@@ -44,6 +61,7 @@ class BmpMenuItems {
 
  private:
   std::vector<tagBMPMENUINFO> items_;
+  const void* filledBy_ = nullptr;
 };
 
 // The program's one menu item list.

@@ -15,7 +15,7 @@ inline constexpr const char16_t* kInterfaceTextKeys[] = {
     u"LEDMODE4", u"LEDMODE5", u"LEDMODE6", u"LEDMODEDIR1", u"LEDMODEDIR2", u"LEDMODEDIR3",
     u"LEDMODEDIR4", u"LEDSWITCH", u"LOCK_PC", u"MACRO", u"MACROCOMMAND", u"MACROFILENAME",
     u"MEDIACOMMAND", u"MENU", u"MIDDLE", u"MOVEDOWN", u"MOVELEFT", u"MOVERIGHT", u"MOVEUP",
-    u"MUTE", u"NEW", u"NEWMACRO", u"NEXT", u"OFFBUTTON", u"OPEN_EXPLORER", u"PASTE", u"PASTEACT",
+    u"MS", u"MUTE", u"NEW", u"NEWMACRO", u"NEXT", u"OFFBUTTON", u"OPEN_EXPLORER", u"PASTE", u"PASTEACT",
     u"PLAYPAUSE", u"PREVIOUS", u"PRINT", u"PROFILEDOWN", u"PROFILEUP", u"RUN", u"SAVE",
     u"SCROLLDOWN", u"SCROLLLEFT", u"SCROLLRIGHT", u"SCROLLUP", u"SELECTALL", u"SHIFT", u"SHIFT1",
     u"SHIFT2", u"SHIFT3", u"SHIFT4", u"SHIFT5", u"SHOW_DESKTOP", u"STOP", u"SWAP_WINDOWS", u"UNDO",
@@ -23,6 +23,6 @@ inline constexpr const char16_t* kInterfaceTextKeys[] = {
 };
 
 inline constexpr size_t kInterfaceTextKeyCount = sizeof kInterfaceTextKeys / sizeof kInterfaceTextKeys[0];
-static_assert(kInterfaceTextKeyCount == 82, "every interface text key, once");
+static_assert(kInterfaceTextKeyCount == 83, "every interface text key, once");
 
 }  // namespace ko

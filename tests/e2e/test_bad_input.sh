@@ -140,9 +140,30 @@ random_bytes 5000 11 > "$SETTINGS_DIR/Macro/Random.macro"
 printf '[MACRO]\r\nStepCount=99999\r\nStep1=ZZ\r\nName=%s\r\n' "$(head -c 6000 /dev/zero | tr '\0' 'n')" \
   > "$SETTINGS_DIR/Macro/Huge.macro"
 printf '\xff\xfe[\x00' > "$SETTINGS_DIR/Macro/Cut.macro"
-printf '[MACRO_LIST]\r\nMacroSetting_1=Random\r\nMacroSetting_2=Empty\r\nMacroSetting_3=Huge\r\nMacroSetting_4=Cut\r\nMacroSetting_5=Missing\r\nMacroSetting_99=..\\..\\Mouse\r\n' > "$INI"
+# A file beside the settings folder that a listed path would reach; the first listed name
+# is the macro opened at start-up and again after the service's report.
+printf '[Setting]\r\nCount=1\r\n' > "$APPDATA_DIR/VX48K2/Mouse.macro"
+printf '[MACRO_LIST]\r\n0=..\\..\\Mouse\r\n1=Random\r\n2=Empty\r\n3=Huge\r\n4=Cut\r\n5=Missing\r\n6=NUL\r\n' > "$INI"
+macro_digests() { (cd "$APPDATA_DIR/VX48K2" && find . -name '*.macro' -print0 | sort -z | xargs -0 md5sum); }
+macros_before=$(macro_digests)
 run_case corrupt-macros
-expect "corrupt-macros: the macro list is left as it was" test "$(ini_get "$INI" MACRO_LIST MacroSetting_1)" = Random
+listed() { for slot in 0 1 2 3 4 5 6; do printf '%s|' "$(ini_get "$INI" MACRO_LIST "$slot")"; done; }
+expect "corrupt-macros: the macro list is left as it was" test "$(listed)" = '..\..\Mouse|Random|Empty|Huge|Cut|Missing|NUL|'
+expect "corrupt-macros: no macro file was written, made or removed" test "$(macro_digests)" = "$macros_before"
+# Delete on the macro opened first, the listed path: its entry goes, the file it names stays.
+slot0_empty() { test -z "$(ini_get "$INI" MACRO_LIST 0)"; }
+sim_start
+if kocfg_start; then
+  click_at 771 393; sleep 1   # the macro page
+  click_at 292 151            # delete
+  if box=$(wait_window Warning 20); then focus_window "$box"; type_keys Return; fi
+  expect "corrupt-macros: the deleted entry leaves its slot" wait_for 10 slot0_empty
+  expect "corrupt-macros: the file outside the macro folder is still there" test -f "$APPDATA_DIR/VX48K2/Mouse.macro"
+  expect "corrupt-macros: no macro file changed" test "$(macro_digests)" = "$macros_before"
+  cp "$(screenshot corrupt-macros-deleted)" "$E2E_TMP/window-corrupt-macros-deleted.png"
+fi
+kocfg_stop
+sim_stop
 
 # --- a damaged program folder -----------------------------------------------------------
 damaged="$E2E_TMP/program"

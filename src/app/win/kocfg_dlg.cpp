@@ -13,6 +13,7 @@
 #include "app/win/start_page.h"
 #include "platform/timing_trace.h"
 #include "macro/macro_library.h"
+#include "settings/service_link.h"
 #include "settings/settings_file.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
@@ -317,7 +318,11 @@ LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     if (sliderReports_.isRepeat(static_cast<int>(wParam), static_cast<int>(lParam))) return 0;
   }
   if (serviceEvents_) {
-    if (auto result = serviceEvents_->handle(message, wParam, lParam)) return *result;
+    if (auto result = serviceEvents_->handle(message, wParam, lParam)) {
+      if (message == from_service::kDeviceChanged)
+        for (auto& page : pages_) page->OnDeviceNotice();
+      return *result;
+    }
   }
   for (auto& page : pages_) {
     if (!page->built()) continue;
@@ -347,6 +352,13 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return Default(message, wParam, lParam);
     case WM_COMMAND: OnCommand(reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_ACTIVATEAPP:
+      // Another program came to the front: close the popups, as the platform's menus close.
+      if (!wParam) {
+        closePopupMenu();
+        for (auto& page : pages_) page->ClosePopups();
+      }
+      return Default(message, wParam, lParam);
     case WM_CLOSE: EndModal(IDCANCEL); return 0;
     case WM_DESTROY:
       OnDestroy();

@@ -4,6 +4,7 @@
 #include "app/win/file_dialogs.h"
 #include "app/win/hook_library.h"
 #include "macro/macro_assignments.h"
+#include "settings/service_link.h"
 #include "macro/macro_library.h"
 #include "macro/win/edit_delay_dlg.h"
 #include "macro/win/macro_name_menu.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr UINT kKeystrokeMessage = 2258;
 const char16_t kDisplacementCaption[] = u"输入新位移";
+// The unit the delay popup asks for; a key of the language file.
+const char16_t kDelayCaptionKey[] = u"MS";
 
 const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
@@ -110,12 +113,18 @@ void MacroPage::ShowCurrentMacro() {
   MacroLibrary& macros = window_.macros();
   editor().show(macros.view());
   const MacroDocument& d = macros.document();
-  controls_.button(macro_page::kMacroName)->SetCaption(d.name, 0, 1);
   controls_.button(macro_page::kLoop)->SetChecked(editor().looping());
   SetWindowTextW(controls_.handle(macro_page::kLoopField), W(d.loopText));
-  SetTitleText(d.name);
+  ShowName();
   FillList();
   UpdateStates();
+}
+
+void MacroPage::ShowName() {
+  const Text& name = window_.macros().document().name;
+  controls_.button(macro_page::kMacroName)->SetCaption(name, 0, 1);
+  SetTitleText(name);
+  RepaintTexts();
 }
 
 void MacroPage::FillList() {
@@ -139,6 +148,8 @@ void MacroPage::RepaintTexts() {
 void MacroPage::UpdateStates() {
   const MacroLibrary& macros = window_.macros();
   const bool recording = recorder_.active();
+  // A listed name that cannot have a file is shown, renamed or deleted, never edited.
+  const bool editable = macros.currentIsStorable() && !recording;
   const bool current = macros.hasCurrent() && !recording;
   const int selected = editor().selectedRow();
   const int rows = static_cast<int>(editor().rows().size());
@@ -150,17 +161,17 @@ void MacroPage::UpdateStates() {
   enable(macro_page::kMacroName, !recording && !macros.list().empty());
   enable(macro_page::kNew, !recording && !macros.list().isFull());
   enable(macro_page::kImport, !recording && !macros.list().isFull());
-  for (int index : {macro_page::kDelete, macro_page::kRename, macro_page::kExport, macro_page::kRecord,
-                    macro_page::kLoop, macro_page::kStepMenu})
-    enable(index, current);
+  for (int index : {macro_page::kDelete, macro_page::kRename}) enable(index, current);
+  for (int index : {macro_page::kExport, macro_page::kRecord, macro_page::kLoop, macro_page::kStepMenu})
+    enable(index, editable);
   enable(macro_page::kStop, recording);
-  enable(macro_page::kMouseAction, current && editor().count() < kMouseActionStepLimit);
-  enable(macro_page::kStepUp, current && selected > 0);
-  enable(macro_page::kStepDown, current && selected >= 0 && selected + 1 < rows);
-  enable(macro_page::kStepDelete, current && selected >= 0);
+  enable(macro_page::kMouseAction, editable && editor().count() < kMouseActionStepLimit);
+  enable(macro_page::kStepUp, editable && selected > 0);
+  enable(macro_page::kStepDown, editable && selected >= 0 && selected + 1 < rows);
+  enable(macro_page::kStepDelete, editable && selected >= 0);
   for (int index = macro_page::kDelayRecorded; index <= macro_page::kDelayNone; ++index) enable(index, !recording);
   enable(macro_page::kDelayField, !recording && editor().delayMode() == DelayMode::Fixed);
-  enable(macro_page::kLoopField, current && editor().looping());
+  enable(macro_page::kLoopField, editable && editor().looping());
 }
 
 void MacroPage::SetDelayMode(DelayMode mode) {
@@ -176,6 +187,25 @@ void MacroPage::ReadDelayField() { editor().setFixedDelayText(WindowText(control
 void MacroPage::WriteDelayField() {
   HWND field = controls_.handle(macro_page::kDelayField);
   if (WindowText(field) != editor().fixedDelayText()) SetWindowTextW(field, W(editor().fixedDelayText()));
+}
+
+void MacroPage::RenameAssignments(const MacroList& before, const Text& oldName) {
+  const MacroLibrary& macros = window_.macros();
+  const std::vector<ButtonOfProfile> changed =
+      RenameMacroAssignments(window_.working(), before, macros.list(), oldName, macros.document().name);
+  if (changed.empty()) return;
+  // One save for all of them; then the service hears of each button, as after any other
+  // change of an assignment.
+  window_.saveAndNotify(std::nullopt);
+  for (const ButtonOfProfile& button : changed)
+    notifyService(window_.service(), buttonAssignmentNotice(button.profile, button.button));
+}
+
+void MacroPage::OnDeviceNotice() {
+  // A recording in progress owns the steps until it stops; the file is read again then.
+  if (recorder_.active()) return;
+  window_.macros().reload();
+  ShowCurrentMacro();
 }
 
 void MacroPage::KeepAssignmentsOn(const MacroList& before) {
@@ -197,7 +227,7 @@ void MacroPage::AfterStepsChanged(bool tellService) {
 }
 
 void MacroPage::StartRecording(bool insertMode) {
-  if (!window_.macros().hasCurrent()) return;
+  if (!window_.macros().currentIsStorable()) return;
   ReadDelayField();
   if (insertMode) recorder_.startInsert();
   else recorder_.startFresh(editor());
@@ -217,7 +247,7 @@ void MacroPage::EditDelay(int row) {
   const std::optional<int32_t> delay = editor().delayOf(row);
   if (!delay) return;
   CEditDelay dialog;
-  dialog.SetCaption(InterfaceText(u"MS"));
+  dialog.SetCaption(InterfaceText(kDelayCaptionKey));
   dialog.SetValue(*delay);
   dialog.SetMaximum(kMaxEditedDelayMs);
   const std::optional<int32_t> value = dialog.Ask(window_.window());
@@ -281,7 +311,7 @@ void MacroPage::OnStepMenu(int item) {
 }
 
 void MacroPage::OnMenuChoice(WPARAM, LPARAM lParam) {
-  if (recorder_.active() || !window_.macros().hasCurrent()) return;
+  if (recorder_.active() || !window_.macros().currentIsStorable()) return;
   const int value = HighWord(static_cast<uint32_t>(lParam));
   if (value >= mouse_action::kClick) {
     ReadDelayField();
@@ -333,12 +363,16 @@ bool MacroPage::OnCommand(HWND control) {
         KeepAssignmentsOn(before);
       }
       break;
-    case macro_page::kRename:
+    case macro_page::kRename: {
+      const Text oldName = macros.document().name;
       if (macros.renameMacro(prompts)) {
-        ShowCurrentMacro();
+        // Only the name changed: the rows, selection and loop switch stay as the user left them.
+        ShowName();
+        RenameAssignments(before, oldName);
         window_.refreshAllPages();  // the button labels name the macro
       }
       break;
+    }
     case macro_page::kDelete:
       if (macros.deleteMacro(prompts)) {
         ShowCurrentMacro();
@@ -358,7 +392,7 @@ bool MacroPage::OnCommand(HWND control) {
     case macro_page::kDelayFixed: SetDelayMode(DelayMode::Fixed); break;
     case macro_page::kDelayNone: SetDelayMode(DelayMode::None); break;
     case macro_page::kLoop:
-      if (!macros.hasCurrent()) break;
+      if (!macros.currentIsStorable()) break;
       editor().toggleLoop();
       controls_.button(macro_page::kLoop)->SetChecked(editor().looping());
       SetWindowTextW(controls_.handle(macro_page::kLoopField), W(macros.document().loopText));
@@ -403,7 +437,7 @@ std::optional<LRESULT> MacroPage::OnMessage(UINT message, WPARAM wParam, LPARAM 
       return LRESULT{recorded ? 1 : 0};
     }
     case kListRightClickMessage:
-      if (window_.currentPage() != page_id::kMacros || recorder_.active() || !window_.macros().hasCurrent())
+      if (window_.currentPage() != page_id::kMacros || recorder_.active() || !window_.macros().currentIsStorable())
         return LRESULT{0};
       {
         // The menu acts on the row it was opened on.
@@ -427,7 +461,7 @@ std::optional<LRESULT> MacroPage::OnMessage(UINT message, WPARAM wParam, LPARAM 
       if (!recorder_.active()) EditDisplacement(row);
       return LRESULT{0};
     case kEditKeyMessage:
-      if (lParam == control_id::kLoopField && window_.macros().hasCurrent()) {
+      if (lParam == control_id::kLoopField && window_.macros().currentIsStorable()) {
         HWND field = controls_.handle(macro_page::kLoopField);
         Text shown;
         if (editor().loopFieldTyped(WindowText(field), shown)) {

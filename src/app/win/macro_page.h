@@ -26,6 +26,9 @@ class MacroPage : public MainPage {
   void ClosePopups() override;
   void PaintOver(HDC dc) override;
   void AfterStart() override;
+  // The device service reported a change: the list and the open macro are read again,
+  // unless a recording runs.
+  void OnDeviceNotice() override;
 
   // The two texts the page draws beside its "Macro:" and "Steps:" labels.
   void SetTitleText(Text title) { title_ = std::move(title); }
@@ -35,6 +38,11 @@ class MacroPage : public MainPage {
   MacroEditor& editor();
   // After the library opened, made or closed a macro: rows, loop state, title.
   void ShowCurrentMacro();
+  // After a rename: the name field and title only.
+  void ShowName();
+  // Buttons that played the macro under its old name name it by its new one, saved and
+  // announced.
+  void RenameAssignments(const MacroList& before, const Text& oldName);
   // After the editor changed the steps: list, counter, states, file, and maybe 1300.
   void AfterStepsChanged(bool tellService);
   // Buttons that play a macro keep playing it after the list moved under them.

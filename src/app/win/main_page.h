@@ -44,6 +44,8 @@ class MainPage {
   virtual void PaintOver(HDC) {}
   // Once, soon after start-up (the window's one-shot timer).
   virtual void AfterStart() {}
+  // The device service reported a change made on the mouse (after the settings reload).
+  virtual void OnDeviceNotice() {}
 
   PageControls& controls() { return controls_; }
   const SkinImage& background() const { return controls_.background(); }

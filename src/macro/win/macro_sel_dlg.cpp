@@ -59,6 +59,10 @@ bool CMacroSelDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     result = 0;
     return true;
   }
+  if (message == WM_ACTIVATEAPP && !wParam) {
+    popup_.reset();  // another program came to the front
+    return false;
+  }
   if (message == WM_LBUTTONDOWN) {
     popup_.reset();
     // Free dialog space drags the dialog, as a caption would.

@@ -25,6 +25,8 @@ void PaintBackground(HWND window, const SkinImage& picture) {
 }
 
 HWND CreatePopup(HWND owner, ScreenPoint at, int width, int height) {
+  // Topmost while it is open; the opener closes it when the program loses the activation, so
+  // it never stands over another program.
   return CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, RegisterCustomClass(kMenuClass), L"", WS_POPUP, at.x, at.y,
                          width, height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
@@ -126,7 +128,8 @@ bool CBmpMenu::Create() {
   const int height = sizing->height();
   HWND window = CreatePopup(opener_, position_, width, height);
   if (!window || !Attach(window)) return false;
-  itemCount_ = static_cast<int>(std::min(list.size(), kMaxMenuItems));
+  // The list holds this menu's items only if this menu filled it.
+  itemCount_ = list.filledBy() == this ? static_cast<int>(std::min(list.size(), kMaxMenuItems)) : 0;
   const int h = MenuItemHeight(compact_);
   for (int i = 0; i < itemCount_; ++i) {
     const PixelRect r = MenuItemRect(i, width, height, compact_);
@@ -200,7 +203,8 @@ void CBmpMenu::TearDown() {
   itemCount_ = 0;
   items_ = MenuPictures{};
   subMenus_ = MenuPictures{};
-  MenuItemList().Clear();
+  // A menu opened after this one may already have filled the list with its own items.
+  MenuItemList().ReleaseBy(this);
 }
 
 LRESULT CBmpMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

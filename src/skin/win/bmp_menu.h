@@ -50,8 +50,13 @@ class CBmpMenu : public SkinControl {
   void SetPosition(int x, int y) { position_ = {x, y}; }
   void SetFontHeight(int height) { fontHeight_ = height; }
   void SetCompactMode(bool compact) { compact_ = compact; }
-  void AddItem(TextView text, int32_t value) { MenuItemList().AddItem(text, value); }
-  void AddSubItem(size_t itemIndex, TextView text, int32_t value) { MenuItemList().AddSubItem(itemIndex, text, value); }
+  void AddItem(TextView text, int32_t value) {
+    MenuItemList().ClaimFor(this);
+    MenuItemList().AddItem(text, value);
+  }
+  void AddSubItem(size_t itemIndex, TextView text, int32_t value) {
+    if (MenuItemList().filledBy() == this) MenuItemList().AddSubItem(itemIndex, text, value);
+  }
 
   // Creates and shows the menu window; false when it could not be made.
   bool Create();

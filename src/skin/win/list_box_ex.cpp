@@ -124,6 +124,14 @@ void CListBoxEx::OnLeftDown(LPARAM position) {
   if (plan.commitEdit) CommitDelayEdit();
   Select(hit);
   if (auto notice = ClickNotice(kListLeftClickMessage, hit, LineData(hit), notifyWindow_ != nullptr)) Post(*notice);
+  // The press is handled here instead of by the platform's list, which would have told the
+  // parent that the selection changed; owners such as the macro-name popup wait for that.
+  NotifyParent(LBN_SELCHANGE);
+}
+
+void CListBoxEx::NotifyParent(WORD code) {
+  if ((GetWindowLongPtrW(hwnd(), GWL_STYLE) & LBS_NOTIFY) == 0) return;
+  SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), code), reinterpret_cast<LPARAM>(hwnd()));
 }
 
 void CListBoxEx::OnMouseMove(LPARAM position) {
@@ -158,21 +166,18 @@ void CListBoxEx::DrawLine(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT r = item.rcItem;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  bool lit;
-  if (selectionMode_) {
-    lit = selected;
-  } else {
+  bool hot = false;
+  if (!selectionMode_) {
     POINT pointer;
     GetCursorPos(&pointer);
     ScreenToClient(hwnd(), &pointer);
-    lit = PtInRect(&r, pointer) && static_cast<int>(item.itemID) == hotLine_;
+    hot = PtInRect(&r, pointer) && static_cast<int>(item.itemID) == hotLine_;
   }
+  const LineLook look = LookOfLine(selectionMode_, selected, hot);
   BrushObject highlight(CreateSolidBrush(highlight_));
-  FillRect(dc, &r, lit ? highlight.get() : background_.get());
+  FillRect(dc, &r, look.highlighted ? highlight.get() : background_.get());
 
-  COLORREF colour = text_;
-  if ((item.itemAction & ODA_FOCUS) && (item.itemState & ODS_FOCUS) && selected) colour = selectedText_;
-  if (selectionMode_ && selected) colour = selectedText_;
+  COLORREF colour = look.selectedText ? selectedText_ : text_;
   if (item.itemState & ODS_DISABLED) colour = GetSysColor(COLOR_BTNSHADOW);
   SetTextColor(dc, colour);
   SetBkMode(dc, TRANSPARENT);
@@ -236,6 +241,7 @@ LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (locked_) return 0;
       const int line = LineAt(lParam);
       if (auto notice = DoubleClickNotice(line, LineData(line))) Post(*notice);
+      if (line >= 0) NotifyParent(LBN_DBLCLK);
       return 0;
     }
     case WM_RBUTTONUP: {

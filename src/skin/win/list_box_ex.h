@@ -48,6 +48,8 @@ class CListBoxEx : public SkinControl {
  private:
   int LineAt(LPARAM clientPosition) const;
   void Post(const ListNotice& notice);
+  // The platform list's own notice to its parent (LBN_...), for lists made with LBS_NOTIFY.
+  void NotifyParent(WORD code);
   void CommitDelayEdit();
   void RepaintLine(int index);
   void DrawLine(const DRAWITEMSTRUCT& item);

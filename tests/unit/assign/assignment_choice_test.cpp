@@ -241,6 +241,14 @@ TEST_F(AssignmentChoiceTest, ALoopCountOutsideAByteIsHeldNotWrapped) {
   EXPECT_EQ(button(3).ParamA, 0);
 }
 
+TEST_F(AssignmentChoiceTest, AListedNameThatIsAPathReadsNoLoopCountOutsideTheMacroFolder) {
+  host_.macros.append(u"..\\outside");
+  strings_.put(macroFilePath(kMacroFolder, u"..\\outside"), u"Setting", u"LoopTime", u"7");
+  host_.chooserAnswer = MacroChoice{u"..\\outside", 0, 0};
+  EXPECT_EQ(apply(3, choice(6)), ChoiceOutcome::Changed);
+  EXPECT_EQ(button(3).ParamA, 1) << "the default, not the file the path reaches";
+}
+
 TEST_F(AssignmentChoiceTest, CancelledOrEmptyChooserChangesNothingButSaves) {
   host_.addMacros(2);
   EXPECT_EQ(apply(3, choice(6)), ChoiceOutcome::Cancelled);

@@ -46,5 +46,33 @@ TEST(MacroAssignmentsTest, ButtonsFollowTheirMacroWhenPositionsMove) {
   EXPECT_FALSE(RemapMacroAssignments(r, listOf({u"A", u"New", u"C", u"D"}), listOf({u"A", u"New", u"C", u"D"})));
 }
 
+TEST(MacroAssignmentsTest, ARenameReachesEveryButtonOfEveryProfileThatPlaysTheMacro) {
+  auto record = std::make_unique<SettingsRecord>();
+  SettingsRecord& r = *record;
+  const MacroList before = listOf({u"A", u"Old", u"C"});
+  ButtonAssignment& first = assign(r, 0, 2, function_code::kMacro, 0x40 | 1);
+  copyToBuffer(u"Old", first.MacroName, kMacroNameUnits);
+  ButtonAssignment& inactiveProfile = assign(r, 4, 10, function_code::kMacro, 0x80 | 1);
+  copyToBuffer(u"Old", inactiveProfile.MacroName, kMacroNameUnits);
+  ButtonAssignment& other = assign(r, 2, 3, function_code::kMacro, 2);
+  copyToBuffer(u"C", other.MacroName, kMacroNameUnits);
+  ButtonAssignment& notAMacro = assign(r, 3, 1, 5, 1);
+
+  const std::vector<ButtonOfProfile> changed =
+      RenameMacroAssignments(r, before, listOf({u"A", u"New", u"C"}), u"Old", u"New");
+  EXPECT_EQ(changed, (std::vector<ButtonOfProfile>{{0, 2}, {4, 10}}));
+  EXPECT_EQ(Text(first.MacroName), u"New");
+  EXPECT_EQ(Text(inactiveProfile.MacroName), u"New");
+  EXPECT_EQ(inactiveProfile.ParamB, 0x80 | 1) << "position and play mode stay";
+  EXPECT_EQ(Text(other.MacroName), u"C");
+  EXPECT_EQ(notAMacro.ParamB, 1);
+
+  // A rename into a lower free slot moves the position along with the name.
+  EXPECT_EQ(RenameMacroAssignments(r, listOf({u"A", u"New", u"C"}), listOf({u"Z", u"A", u"C"}), u"New", u"Z").size(),
+            2u);
+  EXPECT_EQ(first.ParamB, 0x40 | 0);
+  EXPECT_EQ(Text(first.MacroName), u"Z");
+}
+
 }  // namespace
 }  // namespace ko

@@ -180,6 +180,46 @@ TEST_F(MacroEditorTest, MoveAndDeleteFollowTheSelection) {
   expectRowsMatchSlots();
 }
 
+TEST_F(MacroEditorTest, AViewKeptFromAnEarlierLoadNeverPutsRowsAgainstOtherSlots) {
+  // What the page held when the macro was loaded, then edits, then the same view shown
+  // again (as happened after a rename): rows must describe the slots as they are now.
+  const MacroStep a = keyStep(1, true), b = keyStep(2, true), c = delayStep(50);
+  fill({a, b, c});
+  const MacroEditorView loaded{macroRowsOf(document_, editor_.texts()), 2, true};
+  editor_.select(0);
+  ASSERT_TRUE(editor_.moveSelectedDown());
+  editor_.select(2);
+  ASSERT_TRUE(editor_.setDelay(2, 70));
+  editor_.show(loaded);
+  expectRowsMatchSlots();
+  EXPECT_EQ(rowTexts()[2], u"70 MS");
+  EXPECT_EQ(editor_.rows()[0], macroRowOf(b, editor_.texts()));
+  // The next cut takes the step the user sees in the selected row.
+  editor_.select(0);
+  ASSERT_TRUE(editor_.cutSelected());
+  EXPECT_EQ(steps(), (std::vector<MacroStep>{a, delayStep(70)}));
+}
+
+TEST_F(MacroEditorTest, EditsAfterAStepOfUnknownKindLandOnTheRowsOwnSlot) {
+  const MacroStep unknown{9, 1, 2};
+  const MacroStep a = keyStep(1, true), b = keyStep(2, true);
+  document_.clearSteps();
+  document_.steps[0] = a;
+  document_.steps[1] = unknown;
+  document_.steps[3] = b;  // slot 2 stays empty
+  document_.count = 4;
+  editor_.show(MacroEditorView{});
+  ASSERT_EQ(editor_.rows().size(), 4u);
+  editor_.select(3);
+  ASSERT_TRUE(editor_.moveSelectedUp());
+  EXPECT_EQ(steps(), (std::vector<MacroStep>{a, unknown, b, MacroStep{0, 0, 0}}));
+  editor_.select(0);
+  ASSERT_TRUE(editor_.deleteSelected());
+  EXPECT_EQ(document_.steps[0], unknown) << "the unknown step moves with its row, it is not dropped";
+  EXPECT_EQ(document_.steps[1], b);
+  EXPECT_EQ(editor_.rows()[1], macroRowOf(b, editor_.texts()));
+}
+
 TEST_F(MacroEditorTest, DelaysAndDisplacementsEditedInPlace) {
   fill({keyStep(4, true), delayStep(120), cursorMoveStep(-10, 0), cursorMoveStep(3, -20)});
   EXPECT_EQ(editor_.delayOf(1), 120);

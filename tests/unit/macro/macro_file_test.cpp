@@ -104,21 +104,32 @@ TEST_F(MacroFileTest, AStepRecordThatFailsItsChecksumOrIsMissingGivesNoSteps) {
   EXPECT_EQ(LoadMacroFile(loaded, folders_.macroFile(u"NoSuchMacro")), 0);
 }
 
-TEST_F(MacroFileTest, GapsAndUnknownKindsDoNotShiftRowsAgainstSlots) {
+TEST_F(MacroFileTest, GapsAndUnknownKindsStayInTheirSlotsAndSaveBackByteForByte) {
   MacroDocument holes;
   holes.steps[0] = keyStep(0x04, true);
   holes.steps[2] = MacroStep{9, 7, 7};  // a kind the editor does not know
   holes.steps[5] = keyStep(0x04, false);
-  holes.steps[59] = delayStep(30);
+  holes.steps[41] = delayStep(30);
   holes.count = 60;
   ASSERT_TRUE(SaveMacroFile(holes, path_));
+  const Text storedRecord = file_.readString(u"Setting", u"MacroSetting_0");
 
   MacroDocument loaded;
-  EXPECT_EQ(LoadMacroFile(loaded, path_), 3);
-  EXPECT_EQ(loaded.steps[0], keyStep(0x04, true));
-  EXPECT_EQ(loaded.steps[1], keyStep(0x04, false));
-  EXPECT_EQ(loaded.steps[2], delayStep(30));
-  for (int i = 3; i < kMacroStepSlots; ++i) EXPECT_TRUE(loaded.steps[i].isEmpty()) << i;
+  EXPECT_EQ(LoadMacroFile(loaded, path_), 42) << "up to the last slot that holds anything";
+  EXPECT_EQ(loaded.steps, holes.steps);
+
+  // Row i is slot i: the gap and the unknown step are rows without text.
+  const std::vector<MacroRow> rows = macroRowsOf(loaded, MacroStepTexts::from(test::testText));
+  ASSERT_EQ(rows.size(), 42u);
+  EXPECT_EQ(rows[1].text, u"");
+  EXPECT_EQ(rows[2].text, u"");
+  EXPECT_EQ(rows[5].tag, kReleaseRowTag);
+  EXPECT_EQ(rows[41].text, u"30 MS");
+
+  // Saving what was loaded (a loop-switch click does just that) changes no step byte.
+  loaded.loopText = decimal(1);
+  ASSERT_TRUE(SaveMacroFile(loaded, path_));
+  EXPECT_EQ(file_.readString(u"Setting", u"MacroSetting_0"), storedRecord);
 }
 
 }  // namespace

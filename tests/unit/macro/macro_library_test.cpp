@@ -254,5 +254,78 @@ TEST_F(MacroLibraryTest, ExportWritesTheOpenMacroToTheChosenPath) {
   EXPECT_EQ(lib.list().size(), 1u) << "an export lists nothing";
 }
 
+TEST_F(MacroLibraryTest, ListedNamesThatAreNoPlainFileNamesAreNeverOpenedSavedOrDeleted) {
+  // Files a hand-edited list could point at: beside the settings file, and in the folder.
+  const Text victim = folders_.dir().file(u"victim.macro");
+  MacroDocument bait;
+  bait.steps[bait.count++] = keyStep(0x05, true);
+  ASSERT_TRUE(SaveMacroFile(bait, victim));
+  const std::string victimBytes = test::bytesOf(victim);
+
+  for (const char16_t* unsafe : {u"..\\victim", u"../victim", u"..", u"C:victim", u"NUL", u"x\\y"}) {
+    SCOPED_TRACE(toUtf8(unsafe));
+    settings_.writeString(u"MACRO_LIST", u"0", unsafe);
+    MacroLibrary lib = library();
+    lib.start();
+    ASSERT_EQ(lib.document().name, Text(unsafe)) << "listed and shown";
+    EXPECT_FALSE(lib.currentIsStorable());
+    EXPECT_EQ(lib.document().count, 0) << "no file read for it";
+    EXPECT_EQ(lib.currentPath(), u"");
+    EXPECT_FALSE(lib.saveCurrent());
+    ASSERT_TRUE(lib.deleteMacro(prompts_));
+    EXPECT_EQ(slotValue(0), u"") << "the entry leaves the list";
+    EXPECT_EQ(test::bytesOf(victim), victimBytes);
+  }
+
+  // Renaming such an entry to a real name gives it a file of its own and deletes nothing.
+  settings_.writeString(u"MACRO_LIST", u"0", u"..\\victim");
+  MacroLibrary lib = library();
+  lib.start();
+  prompts_.nameReply = u"Safe";
+  ASSERT_TRUE(lib.renameMacro(prompts_));
+  EXPECT_TRUE(lib.currentIsStorable());
+  EXPECT_EQ(slotValue(0), u"Safe");
+  EXPECT_TRUE(fileExists(folders_.macroFile(u"Safe")));
+  EXPECT_EQ(test::bytesOf(victim), victimBytes);
+}
+
+TEST_F(MacroLibraryTest, TypedNamesWithQuotesAtEitherEndAreRefused) {
+  // The profile functions strip enclosing quotes: the list would name another file.
+  for (const char16_t* refused : {u"'Fire'", u"\"Fire\"", u"'Fire", u"Fire'"})
+    EXPECT_FALSE(isUsableMacroName(refused, folders_.macroFolder())) << toUtf8(refused);
+  EXPECT_TRUE(isUsableMacroName(u"Bob's fire", folders_.macroFolder()));
+}
+
+TEST_F(MacroLibraryTest, ReloadTakesTheListAndTheOpenMacroFromTheFiles) {
+  makeMacro(0, u"Alpha", 1);
+  makeMacro(1, u"Bravo", 2);
+  MacroLibrary lib = library();
+  lib.start();
+  ASSERT_TRUE(lib.pick(1));
+
+  // The service rewrote Bravo and listed a third macro.
+  MacroDocument changed;
+  changed.steps[changed.count++] = delayStep(40);
+  changed.loopText = u"3";
+  ASSERT_TRUE(SaveMacroFile(changed, folders_.macroFile(u"Bravo")));
+  makeMacro(2, u"Charlie", 1);
+  lib.reload();
+  EXPECT_EQ(lib.document().name, u"Bravo");
+  EXPECT_EQ(lib.document().count, 1);
+  EXPECT_EQ(lib.document().steps[0], delayStep(40));
+  EXPECT_EQ(lib.document().loopText, u"3");
+  EXPECT_TRUE(lib.view().looping);
+  EXPECT_EQ(lib.list().names(), (std::vector<Text>{u"Alpha", u"Bravo", u"Charlie"}));
+
+  // Bravo left the list: the first macro is opened instead of a stale one.
+  put(1, u"");
+  lib.reload();
+  EXPECT_EQ(lib.document().name, u"Alpha");
+  put(0, u"");
+  put(2, u"");
+  lib.reload();
+  EXPECT_FALSE(lib.hasCurrent());
+}
+
 }  // namespace
 }  // namespace ko

@@ -82,5 +82,25 @@ TEST(ListLines, IconLinesIndentTheirTextPastTheIcon) {
   EXPECT_EQ(LayOutLine(kIconlessKindLine, true).textX, 0);
 }
 
+TEST(ListNotices, APressOrReleaseBelowTheLastLineLeavesTheSelectionAndTellsNobody) {
+  EXPECT_TRUE(PlanLeftPress(false, -1, 2, -1).ignore);
+  EXPECT_TRUE(PlanLeftPress(false, -1, 2, 2).ignore) << "an open delay edit stays open too";
+  EXPECT_FALSE(RightReleaseNotice(false, false, -1, kNoLineData, false));
+  EXPECT_FALSE(RightReleaseNotice(false, false, -1, kNoLineData, true));
+}
+
+TEST(ListLook, TheSelectedLineStaysLitWhereverThePointerIs) {
+  // Hot tracking: the line under the pointer is lit; the selected line is lit and in the
+  // selected text colour even when the pointer is elsewhere.
+  EXPECT_TRUE(LookOfLine(false, false, true).highlighted);
+  EXPECT_FALSE(LookOfLine(false, false, true).selectedText);
+  EXPECT_FALSE(LookOfLine(false, false, false).highlighted);
+  EXPECT_TRUE(LookOfLine(false, true, false).highlighted);
+  EXPECT_TRUE(LookOfLine(false, true, false).selectedText);
+  // Selection mode: only the selected line.
+  EXPECT_FALSE(LookOfLine(true, false, true).highlighted);
+  EXPECT_TRUE(LookOfLine(true, true, false).highlighted);
+}
+
 }  // namespace
 }  // namespace ko

@@ -26,6 +26,27 @@ TEST(MenuItems, SubItemsHangUnderTheirItemAndLongTextIsCut) {
   EXPECT_TRUE(items.empty());
 }
 
+TEST(MenuItems, OnlyTheMenuThatFilledTheListEmptiesIt) {
+  // A second menu is filled while the first is still open; the first one's teardown comes
+  // after and must leave the second one's items alone.
+  BmpMenuItems list;
+  int oldMenu = 0, newMenu = 0;
+  list.ClaimFor(&oldMenu);
+  list.AddItem(u"Old", 1);
+  list.ClaimFor(&newMenu);
+  EXPECT_TRUE(list.empty()) << "a new menu starts from no items";
+  list.AddItem(u"Insert", 0);
+  list.AddItem(u"Copy", 1);
+  list.ReleaseBy(&oldMenu);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[1].textView(), u"Copy");
+  list.ClaimFor(&newMenu);
+  EXPECT_EQ(list.size(), 2u) << "claiming again keeps what this menu added";
+  list.ReleaseBy(&newMenu);
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(list.filledBy(), nullptr);
+}
+
 TEST(MenuGeometry, ItemRowsAre24HighOr19InCompactModeAndStopAtThePicture) {
   const PixelRect third = MenuItemRect(2, 157, 312, false);
   EXPECT_EQ(third.left, 0);
