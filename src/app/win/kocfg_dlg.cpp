@@ -319,8 +319,13 @@ LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, 
   }
   if (serviceEvents_) {
     if (auto result = serviceEvents_->handle(message, wParam, lParam)) {
-      if (message == from_service::kDeviceChanged)
-        for (auto& page : pages_) page->OnDeviceNotice();
+      if (message == from_service::kDeviceChanged) {
+        for (auto& page : pages_)
+          if (page->built()) page->OnDeviceNotice();
+        // Without the macro page nothing shows the open macro: the macros are read anew
+        // when next asked for.
+        if (!PageById(page_id::kMacros)->built()) macros_.reset();
+      }
       return *result;
     }
   }
@@ -356,7 +361,8 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // Another program came to the front: close the popups, as the platform's menus close.
       if (!wParam) {
         closePopupMenu();
-        for (auto& page : pages_) page->ClosePopups();
+        for (auto& page : pages_)
+          if (page->built()) page->ClosePopups();
       }
       return Default(message, wParam, lParam);
     case WM_CLOSE: EndModal(IDCANCEL); return 0;
