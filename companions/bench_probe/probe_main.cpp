@@ -44,52 +44,41 @@ double median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-struct FindArgs {
+// A top-level window of a process: the one with the main window's title, or else a visible
+// one other than those named (a dialog, other than the main window and an open menu).
+struct WindowSearch {
   DWORD process;
+  bool byTitle;
+  HWND other[2];
   HWND found;
 };
 
 BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-  auto* args = reinterpret_cast<FindArgs*>(param);
+  auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  if (owner == args->process && wcscmp(title, kTitle) == 0) {
-    args->found = window;
-    return FALSE;
+  if (owner != search->process) return TRUE;
+  bool match = false;
+  if (search->byTitle) {
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    match = wcscmp(title, kTitle) == 0;
+  } else {
+    match = IsWindowVisible(window) && window != search->other[0] && window != search->other[1];
   }
-  return TRUE;
+  if (match) search->found = window;
+  return match ? FALSE : TRUE;
 }
 
-HWND mainWindowOf(DWORD process) {
-  FindArgs args{process, nullptr};
-  EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&args));
-  return args.found;
+HWND findWindow(WindowSearch search) {
+  EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
-struct OtherArgs {
-  DWORD process;
-  HWND main;
-  HWND found;
-};
+HWND mainWindowOf(DWORD process) { return findWindow({process, true, {nullptr, nullptr}, nullptr}); }
 
-BOOL CALLBACK matchOtherWindow(HWND window, LPARAM param) {
-  auto* args = reinterpret_cast<OtherArgs*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == args->process && window != args->main && IsWindowVisible(window)) {
-    args->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A visible top-level window of the process other than the main window: a dialog.
-HWND otherWindowOf(DWORD process, HWND main) {
-  OtherArgs args{process, main, nullptr};
-  EnumWindows(matchOtherWindow, reinterpret_cast<LPARAM>(&args));
-  return args.found;
+HWND otherWindowOf(DWORD process, HWND main, HWND besides = nullptr) {
+  return findWindow({process, false, {main, besides}, nullptr});
 }
 
 // Visible and painted: nothing left in its update region.
@@ -170,10 +159,10 @@ constexpr uint32_t kDialogChoices[] = {(8u << 16) | 5, (8u << 16) | 101, (8u << 
 
 // Waits for a dialog of the process to show and paint, then closes it as its close
 // request would (the dialogs take that as Cancel) and waits for it to go.
-bool closeDialog(DWORD process, HWND main, UINT closing = WM_CLOSE, WPARAM closingParam = 0) {
+bool closeDialog(DWORD process, HWND main, HWND menu = nullptr, UINT closing = WM_CLOSE, WPARAM closingParam = 0) {
   HWND dialog = nullptr;
   for (const double began = nowMs(); nowMs() - began < 10000; Sleep(2)) {
-    dialog = otherWindowOf(process, main);
+    dialog = otherWindowOf(process, main, menu);
     if (dialog && painted(dialog)) break;
   }
   if (!dialog) return false;
@@ -190,8 +179,9 @@ bool openEveryDialog(DWORD process, HWND main) {
   bool all = click(main, kButtonsPage);
   for (uint32_t choice : kDialogChoices) {
     all = click(main, kFourthSlot) && all;
+    HWND menu = otherWindowOf(process, main);  // the assignment menu, closed by the choice
     PostMessageW(main, kMenuChoiceMessage, 0, choice);
-    all = closeDialog(process, main) && all;
+    all = closeDialog(process, main, menu) && all;
   }
   all = click(main, kBackButton) && all;
   all = click(main, kMacrosPage) && all;
@@ -199,7 +189,7 @@ bool openEveryDialog(DWORD process, HWND main) {
   all = postClick(main, kRenameMacro) && all;
   all = closeDialog(process, main) && all;
   all = postClick(main, kDeleteMacro) && all;
-  all = closeDialog(process, main, WM_COMMAND, IDOK) && all;  // the deletion's confirmation
+  all = closeDialog(process, main, nullptr, WM_COMMAND, IDOK) && all;  // the deletion's confirmation
   all = click(main, kBackButton) && all;
   return all;
 }

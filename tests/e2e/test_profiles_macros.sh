@@ -109,15 +109,15 @@ cp "$(screenshot rename)" "$E2E_TMP/macro-rename-dialog.png"
 type_keys ctrl+a
 type_text "Fire"
 click_at 217 263   # OK
-expect "the renamed macro keeps its slot" wait_for 5 slot_is 0 Fire
-expect "its file moved" wait_for 5 test -f "$MACROS/Fire.macro" -a ! -f "$MACROS/$NAME.macro"
+expect "the renamed macro keeps its slot" wait_for 15 slot_is 0 Fire
+expect "its file moved" wait_for 15 test -f "$MACROS/Fire.macro" -a ! -f "$MACROS/$NAME.macro"
 
 click_at 292 151   # delete: the warning
 WARN=$(wait_window "Warning" 10)
 expect "delete asks first" test -n "$WARN"
 focus_window "$WARN"
 type_keys Return
-expect "the deleted macro leaves its slot empty" wait_for 5 slot_is 0 ""
+expect "the deleted macro leaves its slot empty" wait_for 15 slot_is 0 ""
 expect "its file is gone" test ! -f "$MACROS/Fire.macro"
 cp "$(screenshot deleted)" "$E2E_TMP/macro-deleted.png"
 

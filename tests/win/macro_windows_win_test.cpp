@@ -1,6 +1,7 @@
 // The macro windows' seams with the window system: choosing a name in the macro-name
 // popup, a click below the last line of a list, and a menu opened while another is up.
 #include <gtest/gtest.h>
+#include "support/message_pump.h"
 
 #include <windows.h>
 
@@ -30,16 +31,7 @@ LRESULT CALLBACK ListeningOwner(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void pump() {
-  MSG msg;
-  for (int round = 0; round < 3; ++round) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
+void pump() { ko::test::PumpMessages(); }
 
 std::vector<Heard> heardOf(UINT message) {
   std::vector<Heard> matching;

@@ -2,6 +2,7 @@
 // two-state button's click, the slider's values, the menu's choice messages and the
 // list's clicks and delay-edit commit.
 #include <gtest/gtest.h>
+#include "support/message_pump.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -38,16 +39,7 @@ LRESULT CALLBACK RecordingParent(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void pumpMessages() {
-  MSG msg;
-  for (int round = 0; round < 3; ++round) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
+void pumpMessages() { ko::test::PumpMessages(); }
 
 std::vector<Received> receivedOf(UINT message) {
   std::vector<Received> matching;
