@@ -97,12 +97,22 @@ int secondLookMs = 0;
 // writes the same file at any moment; when it did so between the read and the commit, the
 // change is made again on its new contents, so its keys are not written over with the
 // ones read before. `apply` reports whether every key was written.
+// A file the profile functions are writing is open without any sharing for that moment:
+// unreadable for a few milliseconds, not for good.
 template <typename Apply>
 TransactionOutcome runTransaction(TextView path, Apply apply) {
   constexpr int kAttempts = 8;
+  constexpr int kUnreadablePauseMs = 2;
+  constexpr int kUnreadableTries = 100;
+  int unreadable = 0;
   for (int attempt = 1;; ++attempt) {
     IniTransaction transaction(path);
-    if (!transaction.readable()) return TransactionOutcome::Unreadable;
+    if (!transaction.readable()) {
+      if (++unreadable >= kUnreadableTries) return TransactionOutcome::Unreadable;
+      std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
+      --attempt;
+      continue;
+    }
     const bool everyKey = apply(transaction);
     if (attempt < kAttempts && transaction.fileChangedSinceRead()) continue;
     return transaction.commit() && everyKey ? TransactionOutcome::Committed : TransactionOutcome::NotCommitted;

@@ -24,7 +24,7 @@ RANDOM=$SEED
 
 # The simulator's control messages (busy_service.h): WM_APP + 0x3E0 ...
 SIM_EVENTS=$((0x83E0)) SIM_CLICKS=$((0x83E1)) SIM_QUERY=$((0x83E2))
-sim_control() { wine "$SERVICE_SIM" --send-to-service "$@" 2>/dev/null | sed -n 's/^result //p'; }
+sim_control() { wine "$SERVICE_SIM" --send-to-service "$@" 2>/dev/null | tr -d '\r' | sed -n 's/^result //p'; }
 events_on() { sim_control $SIM_EVENTS 1 0 >/dev/null; }
 events_off() { sim_control $SIM_EVENTS 0 0 >/dev/null; take_device_changes; }
 
@@ -36,7 +36,17 @@ COMMAND_FAILURES=0
 EVENT_LINES_SEEN=0
 PAGE=start
 
-value() { ini_get "$INI" "$1" "$2"; }
+# The profile functions rewrite the file whole (emptied first), so a read from the shell may
+# meet it half-written: a value counts once two reads in a row agree.
+value() {
+  local first second tries=0
+  first=$(ini_get "$INI" "$1" "$2")
+  while second=$(ini_get "$INI" "$1" "$2"); [ "$first" != "$second" ] || [ -z "$second" ]; do
+    tries=$((tries + 1)); [ $tries -lt 10 ] || break
+    first=$second; sleep 0.05
+  done
+  printf '%s\n' "$second"
+}
 group() { if [ "$1" -lt 1 ]; then echo GROUP; else echo "GROUP$1"; fi; }
 remember() { MODEL["$1/$2"]="$3"; }
 # Takes the key's value from the file as the command's effect.
@@ -65,6 +75,7 @@ command_done() { # description, check...
     COMMAND_FAILURES=$((COMMAND_FAILURES + 1))
   fi
   printf '  %3d %s\n' "$COMMANDS_DONE" "$description" >&2
+  [ -z "${SOAK_TRACE:-}" ] || printf '      macro list: %s; first line %s\n' "$(value MACRO_LIST 0)" "$(head -c 30 "$INI" | tr -d '\0\r' | head -1)" >&2
 }
 
 # The device changes the simulator reported since the last look, in their order.
@@ -222,14 +233,20 @@ cmd_stage() {
 }
 
 cmd_level() {
-  local stage x before
+  local stage level current x before
   go performance
-  stage=$(value Setting DPI)
+  stage=${MODEL[Setting/DPI]}
+  current=$(byte_of "${MODEL[Setting/DPI_INFO$((stage + 1))]}" 4)
+  level=$((1 + RANDOM % 12))
+  [ "$level" = "$current" ] && level=$((level % 12 + 1))
+  # The track spans x 327..752 for levels 1..12.
+  x=$((327 + (level - 1) * 425 / 11 + 3))
   before=$(notices 1302 "$stage" 0)
-  x=$((340 + RANDOM % 440))
   click "$x" 300
-  command_done "level of stage $((stage + 1)) at x $x" notice_count_reaches 1302 "$stage" 0 $((before + 1))
+  command_done "level $level of stage $((stage + 1))" notice_count_reaches 1302 "$stage" 0 $((before + 1))
   remember_from_file Setting "DPI_INFO$((stage + 1))"
+  [ "$(byte_of "${MODEL[Setting/DPI_INFO$((stage + 1))]}" 4)" = "$level" ] ||
+    { log "  stage $((stage + 1)) holds level $(byte_of "${MODEL[Setting/DPI_INFO$((stage + 1))]}" 4)"; COMMAND_FAILURES=$((COMMAND_FAILURES + 1)); }
 }
 
 cmd_polling() {

@@ -61,7 +61,8 @@ TEST(LiveServiceWin, ASaveLandsInAFileTheProfileFunctionsHoldOpen) {
   auto buffer = std::make_unique<SettingsRecord>();
   ASSERT_EQ(reloadSettingsFrom(*working, *buffer, path, kProfileFromFile), SettingsReload::Saved);
   EXPECT_EQ(working->LedColor, 777);
-  EXPECT_EQ(std::memcmp(&working->Profiles, &record->Profiles, sizeof record->Profiles), 0);
+  EXPECT_EQ(std::memcmp(working->DPI_INFO, record->DPI_INFO, sizeof record->DPI_INFO), 0);
+  EXPECT_EQ(working->Profiles[3].DPI, record->Profiles[3].DPI);
 }
 
 TEST(LiveServiceWin, AFileHeldWithoutSharingIsNotTakenForAnEmptyOne) {
