@@ -32,6 +32,8 @@ class IniTransaction final : public ProfileStrings {
   // Whether the file now differs from what the transaction read: another program wrote
   // it meanwhile, and committing would write its change over.
   bool fileChangedSinceRead() const;
+  // The file was there but held no bytes at all.
+  bool readEmptyFile() const { return existed_ && readBytes_.empty(); }
   // Whether committing would change the file: the writes made gave a document other than
   // the one read.
   bool changesFile() const { return readable_ && document_.toBytes() != readBytes_; }

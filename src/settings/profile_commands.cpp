@@ -43,7 +43,10 @@ bool ImportProfileFile(ProfileHost& host, TextView path) {
   if (reloadSettingsFrom(host.working(), host.loadBuffer(), path, kImportedProfile) == SettingsReload::Unreadable)
     return false;
   host.saveAndNotify(settingsAppliedNotice());
-  ProfileFile(host.settingsPath()).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
+  const Text& settings = host.settingsPath();
+  updateSettingsFile(settings, [&](ProfileStrings& file) {
+    return ProfileFile(settings, file).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
+  });
   host.refreshAllPages();
   return true;
 }

@@ -52,7 +52,10 @@ bool ServiceEvents::save() {
 
 void ServiceEvents::dpiInfosChanged() {
   if (strings_) ReadDpiInfos(working_, settingsPath_, *strings_);
-  else ReadDpiInfos(working_, settingsPath_);
+  else updateSettingsFile(settingsPath_, [this](ProfileStrings& file) {
+    ReadDpiInfos(working_, settingsPath_, file);
+    return true;
+  });
   // The performance page shows the stage levels; without a refresh it would show old ones.
   view_.refreshAllPages();
 }

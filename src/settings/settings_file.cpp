@@ -98,7 +98,9 @@ int secondLookMs = 0;
 // change is made again on its new contents, so its keys are not written over with the
 // ones read before. `apply` reports whether every key was written.
 // A file the profile functions are writing is open without any sharing for that moment:
-// unreadable for a few milliseconds, not for good.
+// unreadable for a few milliseconds, not for good. They empty it first and then write it
+// whole, so an empty settings file is most likely one being written: it is looked at
+// again for a while before it is taken as it is.
 template <typename Apply>
 TransactionOutcome runTransaction(TextView path, Apply apply) {
   constexpr int kAttempts = 8;
@@ -107,7 +109,8 @@ TransactionOutcome runTransaction(TextView path, Apply apply) {
   int unreadable = 0;
   for (int attempt = 1;; ++attempt) {
     IniTransaction transaction(path);
-    if (!transaction.readable()) {
+    const bool emptied = transaction.readable() && transaction.readEmptyFile();
+    if (!transaction.readable() || (emptied && unreadable + 1 < kUnreadableTries)) {
       if (++unreadable >= kUnreadableTries) return TransactionOutcome::Unreadable;
       std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
       --attempt;
@@ -229,6 +232,11 @@ bool SaveSettings(const SettingsRecord& record, TextView path) {
     if (!again.commit()) return false;
   }
   return true;
+}
+
+bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change) {
+  return runTransaction(path, [&](IniTransaction& transaction) { return change(transaction); }) ==
+         TransactionOutcome::Committed;
 }
 
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {

@@ -7,6 +7,7 @@
 // that did not happen.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
 #include "settings/settings_record.h"
@@ -71,6 +72,12 @@ void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path,
 // Writes "DPI" and "ButtonAssigned1".."ButtonAssigned11"; Name and Exe are never written.
 bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path,
                          ProfileStrings& strings = platformProfileStrings());
+
+// Changes a few keys of the file as one transaction of its own (see SaveSettings), not
+// through the profile functions: under Wine those keep the file cached and, when two
+// writes fall within one tick of the file clock, work on an old copy. True when every
+// change was made and the file holds it.
+bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change);
 
 // Only the six DPI stage records, as the device service rewrote them.
 void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());

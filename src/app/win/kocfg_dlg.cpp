@@ -13,6 +13,7 @@
 #include "macro/macro_library.h"
 #include "platform/file_system.h"
 #include "settings/settings_file.h"
+#include "settings/shared_settings_strings.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
 #include "skin/win/png_hslider.h"
@@ -161,8 +162,10 @@ void CKocfgDlg::OnInitDialog() {
 
   currentPage_ = 0;  // so that the start page is shown, not skipped as already current
   showPage(page_id::kStart);
+  settingsStrings_ = std::make_unique<SharedSettingsStrings>(places_.settingsFile);
   macros_ = std::make_unique<MacroLibrary>(
-      MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())});
+      MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())}, interfaceTextLookup(),
+      *settingsStrings_);
   macros_->start();
   refreshAllPages();
   SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX);

@@ -17,6 +17,17 @@ namespace {
 
 const wchar_t* wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
+// The profile functions of other programs keep the file cached (Wine does) and take it for
+// unchanged while its last-write time is the one they saw. File systems stamp writes with a
+// coarse clock, so a save soon after their own write could carry the very same time and be
+// overlooked, then written over with the old copy. The save stamps the file with the
+// precise time instead.
+void stampPreciseWriteTime(HANDLE file) {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  SetFileTime(file, nullptr, nullptr, &now);
+}
+
 bool writeFlushed(const Text& path, const std::string& bytes) {
   HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -28,6 +39,7 @@ bool writeFlushed(const Text& path, const std::string& bytes) {
     ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
     done += written;
   }
+  if (ok) stampPreciseWriteTime(file);
   ok = ok && FlushFileBuffers(file);
   ok = CloseHandle(file) && ok;
   return ok;
@@ -82,7 +94,9 @@ bool overwriteInPlace(TextView path, const std::string& bytes) {
     ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
     done += written;
   }
-  ok = ok && SetEndOfFile(file) && FlushFileBuffers(file);
+  ok = ok && SetEndOfFile(file);
+  if (ok) stampPreciseWriteTime(file);
+  ok = ok && FlushFileBuffers(file);
   ok = CloseHandle(file) && ok;
   return ok;
 }

@@ -15,6 +15,8 @@
 #include "settings/profile_commands.h"
 #include "settings/service_events.h"
 #include "settings/settings_file.h"
+#include "settings/shared_settings_strings.h"
+#include "unit/settings/fake_profile_strings.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_save_samples.h"
@@ -264,6 +266,32 @@ TEST(LiveService, NoNoticeGoesOutForASaveThatDidNotLand) {
   EXPECT_TRUE(service.messages().empty());
   EXPECT_TRUE(saveThenNotify(service, [] { return true; }, profileChangedNotice()));
   EXPECT_EQ(service.messages().size(), 1u);
+}
+
+// The macro list and other keys the program writes outside a whole save reach the settings
+// file through the program's own transactions; other files keep the given functions.
+TEST(LiveService, SettingsFileCallsGoThroughTheProgramsOwnTransactions) {
+  test::TempDir dir;
+  const Text settings = dir.file(u"Mouse.ini");
+  ASSERT_TRUE(SaveSettings(*test::randomRecord(4), settings));
+  test::FakeProfileStrings others;
+  SharedSettingsStrings strings(settings, others);
+  EXPECT_TRUE(strings.writeString(settings, u"MACRO_LIST", u"0", u"Fire"));
+  EXPECT_EQ(portableProfileStrings().readString(settings, u"MACRO_LIST", u"0", u""), u"Fire");
+  EXPECT_EQ(strings.readString(settings, u"MACRO_LIST", u"0", u"-"), u"Fire");
+  const DpiInfo stage{0, 4, 4, 4};
+  EXPECT_TRUE(strings.writeStruct(settings, u"Setting", u"DPI_INFO3", &stage, sizeof stage));
+  DpiInfo back{};
+  EXPECT_TRUE(strings.readStruct(settings, u"Setting", u"DPI_INFO3", &back, sizeof back));
+  EXPECT_EQ(back.level, 4);
+  EXPECT_EQ(strings.readInt(settings, u"Setting", u"DPI_INFO3x", 9), 9);
+  EXPECT_EQ(listFiles(dir.folder()), std::vector<Text>{u"Mouse.ini"});
+
+  const Text macro = u"C:\\m\\Fire.macro";
+  EXPECT_TRUE(strings.writeString(macro, u"Setting", u"Count", u"3"));
+  ASSERT_NE(others.value(macro, u"Setting", u"Count"), nullptr);
+  EXPECT_EQ(*others.value(macro, u"Setting", u"Count"), u"3");
+  EXPECT_EQ(strings.readInt(macro, u"Setting", u"Count", 0), 3);
 }
 
 }  // namespace
