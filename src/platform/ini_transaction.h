@@ -34,6 +34,8 @@ class IniTransaction final : public ProfileStrings {
   bool fileChangedSinceRead() const;
   // The file was there but held no bytes at all.
   bool readEmptyFile() const { return existed_ && readBytes_.empty(); }
+  // No file was found (a new one will be made).
+  bool readMissingFile() const { return !existed_ && readable_; }
   // Whether committing would change the file: the writes made gave a document other than
   // the one read.
   bool changesFile() const { return readable_ && document_.toBytes() != readBytes_; }

@@ -99,18 +99,28 @@ int secondLookMs = 0;
 // ones read before. `apply` reports whether every key was written.
 // A file the profile functions are writing is open without any sharing for that moment:
 // unreadable for a few milliseconds, not for good. They empty it first and then write it
-// whole, so an empty settings file is most likely one being written: it is looked at
-// again for a while before it is taken as it is.
+// whole, and while they hold it even the C library's look at its attributes may fail, so
+// a settings file that seems empty or absent is most likely one being written: it is
+// looked at again for a moment before it is taken as it is (a new installation waits
+// that moment once).
 template <typename Apply>
 TransactionOutcome runTransaction(TextView path, Apply apply) {
   constexpr int kAttempts = 8;
   constexpr int kUnreadablePauseMs = 2;
   constexpr int kUnreadableTries = 100;
+  constexpr int kSuspiciousTries = 25;
   int unreadable = 0;
+  int suspicious = 0;
   for (int attempt = 1;; ++attempt) {
     IniTransaction transaction(path);
-    const bool emptied = transaction.readable() && transaction.readEmptyFile();
-    if (!transaction.readable() || (emptied && unreadable + 1 < kUnreadableTries)) {
+    const bool emptyOrAbsent =
+        transaction.readable() && (transaction.readEmptyFile() || transaction.readMissingFile());
+    if (emptyOrAbsent && ++suspicious < kSuspiciousTries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
+      --attempt;
+      continue;
+    }
+    if (!transaction.readable()) {
       if (++unreadable >= kUnreadableTries) return TransactionOutcome::Unreadable;
       std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
       --attempt;
