@@ -11,6 +11,10 @@ bool readFileBytes(TextView path, std::string& bytes);
 // Creates or truncates the file. False when it cannot be written.
 bool writeFileBytes(TextView path, const std::string& bytes);
 bool fileExists(TextView path);
+// Whether anything (file or folder) has that name, asked without opening it: on Windows
+// the C library's stat opens the file, which fails while another program holds it without
+// sharing, and such a file must not pass for a missing one.
+bool entryExists(TextView path);
 bool directoryExists(TextView path);
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool createDirectories(TextView path);

@@ -11,14 +11,14 @@ IniTransaction::IniTransaction(TextView path) : path_(path) {
     document_ = ini::Document::fromBytes(readBytes_);
     readable_ = true;
   } else {
-    readable_ = !fileExists(path) && !directoryExists(path);
+    readable_ = !entryExists(path);
   }
 }
 
 bool IniTransaction::fileChangedSinceRead() const {
   std::string now;
   const bool exists = readFileBytes(path_, now);
-  if (!exists && !existed_) return fileExists(path_);  // appeared, but unreadable just now
+  if (!exists && !existed_) return entryExists(path_);  // appeared, but unreadable just now
   return exists != existed_ || now != readBytes_;
 }
 

@@ -39,6 +39,11 @@ bool writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+bool entryExists(TextView path) {
+  struct stat status {};
+  return !path.empty() && ::stat(nativePath(path).c_str(), &status) == 0;
+}
+
 ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
   // A POSIX rename is never refused because a reader has the file open.
   return replaceFileAtomically(path, bytes) ? ReplaceAttempt::Replaced : ReplaceAttempt::Failed;

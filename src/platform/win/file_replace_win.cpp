@@ -75,6 +75,10 @@ ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
   return inUse ? ReplaceAttempt::InUse : ReplaceAttempt::Failed;
 }
 
+bool entryExists(TextView path) {
+  return !path.empty() && GetFileAttributesW(wide(Text(path))) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool replaceFileAtomically(TextView path, const std::string& bytes) {
   return tryReplaceFile(path, bytes) == ReplaceAttempt::Replaced;
 }
