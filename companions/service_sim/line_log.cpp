@@ -14,6 +14,7 @@ LineLog::~LineLog() {
 
 void LineLog::write(const std::string& line) {
   if (!ok()) return;
+  std::lock_guard<std::mutex> lock(mutex_);
   DWORD written = 0;
   WriteFile(handle_, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   // Only files: flushing a pipe would wait for its reader.

@@ -4,10 +4,12 @@
 #pragma once
 #include <windows.h>
 
+#include <mutex>
 #include <string>
 
 namespace service_sim {
 
+// Whole lines, from any thread.
 class LineLog {
  public:
   // Empty path: standard output.
@@ -22,6 +24,7 @@ class LineLog {
  private:
   HANDLE handle_;
   bool owned_;
+  std::mutex mutex_;  // the busy mode writes from its own threads
 };
 
 }  // namespace service_sim

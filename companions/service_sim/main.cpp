@@ -60,6 +60,7 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const Options& options = *parsed.options;
-  if (options.mode == Mode::Serve) return runService(options.logPath, settingsFilePath(options.settingsFolder));
+  if (options.mode == Mode::Serve)
+    return runService(options.logPath, settingsFilePath(options.settingsFolder), options.busy, options.seed);
   return remoteControl(options);
 }

@@ -1,5 +1,8 @@
 #include "service_window.h"
 
+#include <memory>
+
+#include "busy_service.h"
 #include "line_log.h"
 #include "log_line.h"
 #include "settings_file.h"
@@ -10,6 +13,7 @@ namespace {
 struct ServiceState {
   LineLog* log;
   std::wstring settingsFile;
+  BusyService* busy;  // none unless --busy
 };
 
 // WM_USER and WM_APP ranges: the messages programs agree on privately. Registered
@@ -23,6 +27,9 @@ LRESULT CALLBACK serviceProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* state = reinterpret_cast<ServiceState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  LRESULT controlResult = 0;
+  if (state != nullptr && state->busy != nullptr && state->busy->control(message, wParam, controlResult))
+    return controlResult;
   if (state != nullptr && isPrivateMessage(message)) {
     state->log->write(receivedLine(message, static_cast<uint32_t>(wParam), static_cast<int32_t>(lParam),
                                    digestFile(state->settingsFile)));
@@ -46,7 +53,7 @@ std::string narrowPath(const std::wstring& path) {
 
 HWND findSimulator() { return FindWindowW(kSimulatorClass, kServiceTitle); }
 
-int runService(const std::wstring& logPath, const std::wstring& settingsFile) {
+int runService(const std::wstring& logPath, const std::wstring& settingsFile, bool busy, uint32_t seed) {
   // A second window with the same title would leave it to chance which one the program finds.
   if (FindWindowW(nullptr, kServiceTitle) != nullptr) {
     OutputDebugStringW(L"service_sim: a service window already exists\n");
@@ -54,7 +61,7 @@ int runService(const std::wstring& logPath, const std::wstring& settingsFile) {
   }
   LineLog log(logPath);
   if (!log.ok()) return 3;
-  ServiceState state{&log, settingsFile};
+  ServiceState state{&log, settingsFile, nullptr};
 
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = serviceProc;
@@ -66,10 +73,15 @@ int runService(const std::wstring& logPath, const std::wstring& settingsFile) {
   HWND window = CreateWindowExW(0, kSimulatorClass, kServiceTitle, WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
                                 windowClass.hInstance, &state);
   if (window == nullptr) return 3;
+  std::unique_ptr<BusyService> busyService;
+  if (busy) busyService = std::make_unique<BusyService>(settingsFile, log, seed);
+  state.busy = busyService.get();
   log.write("# service_sim ready; settings file " + narrowPath(settingsFile) + "\n");
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  state.busy = nullptr;
+  busyService.reset();
   log.write("# service_sim closed\n");
   return 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace service_sim {
@@ -15,6 +16,7 @@ constexpr wchar_t kMainWindowTitle[] = L"VX48K2 Gaming Mouse";
 HWND findSimulator();
 
 // Runs the window's message loop until it is closed; the process exit code.
-int runService(const std::wstring& logPath, const std::wstring& settingsFile);
+// With `busy`, it also counts clicks and reports device changes (see busy_service.h).
+int runService(const std::wstring& logPath, const std::wstring& settingsFile, bool busy = false, uint32_t seed = 1);
 
 }  // namespace service_sim

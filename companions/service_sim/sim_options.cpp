@@ -70,6 +70,13 @@ ParsedOptions parseOptions(const std::vector<std::wstring>& arguments) {
       options.wParam = *wParam;
       options.lParam = static_cast<int32_t>(*lParam);
       i += 3;
+    } else if (option == L"--busy") {
+      options.busy = true;
+    } else if (option == L"--seed") {
+      auto seed = left < 1 ? std::nullopt : parseParameter(arguments[i + 1]);
+      if (!seed) return fail("--seed needs a number");
+      options.seed = *seed;
+      ++i;
     } else if (option == L"--ping" || option == L"--quit") {
       if (!chooseMode(option == L"--ping" ? Mode::Ping : Mode::Quit))
         return fail("only one of --send, --send-to-service, --post-to-service, --ping, --quit");
@@ -83,6 +90,7 @@ ParsedOptions parseOptions(const std::vector<std::wstring>& arguments) {
 const char* usageText() {
   return "usage:\n"
          "  service_sim [--log <file>] [--settings <folder>]  run the service window\n"
+         "      [--busy [--seed <n>]]                          ... counting clicks, reporting device changes\n"
          "  service_sim --send <msg> <wParam> <lParam>        send to the main window\n"
          "  service_sim --send-to-service <msg> <w> <l>       send to the running simulator\n"
          "  service_sim --post-to-service <msg> <w> <l>       post to the running simulator\n"

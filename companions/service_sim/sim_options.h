@@ -22,6 +22,8 @@ struct Options {
   Mode mode = Mode::Serve;
   std::wstring logPath;         // --log <path>; empty: standard output
   std::wstring settingsFolder;  // --settings <folder holding Mouse.ini>; empty: the user's default
+  bool busy = false;            // --busy: count clicks and report device changes, as a real service does
+  uint32_t seed = 1;            // --seed <n>: the busy mode's random choices
   uint32_t message = 0;
   uint32_t wParam = 0;  // the program is 32-bit: both parameters are 32 bits wide
   int32_t lParam = 0;

@@ -127,6 +127,9 @@ ChoiceOutcome ApplyAssignmentChoice(AssignmentChoiceHost& host, int button, uint
     return ChoiceOutcome::Refused;
   }
 
+  // The record stays where it is while a dialog runs (a reload copies into it), so this
+  // reference sees what the service's messages changed meanwhile and the result lands on
+  // top of that, in this profile and button.
   ButtonAssignment& assignment = record.Profiles[profile].ButtonAssigned[button];
   ChoiceOutcome outcome;
   if (top == assignment_menu_id::kMacro) {
@@ -140,7 +143,9 @@ ChoiceOutcome ApplyAssignmentChoice(AssignmentChoiceHost& host, int button, uint
   }
 
   host.refreshLabels();
-  host.saveAndNotify(buttonAssignmentNotice(activeProfileIndex(host.working()), button));
+  // The profile the choice was made in, even when the service switched profiles while a
+  // dialog ran: that is where the result went.
+  host.saveAndNotify(buttonAssignmentNotice(profile, button));
   return outcome;
 }
 

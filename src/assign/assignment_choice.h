@@ -38,7 +38,9 @@ class AssignmentChoiceHost {
   virtual Text macroFolder() = 0;
 
   // The dialogs, each modal for button `button` (0..10); true / a value on OK. Key capture,
-  // rapid fire and XShoot write their parameter bytes into the working record themselves.
+  // rapid fire and XShoot write their parameter bytes into the working record themselves,
+  // into the profile active when they were opened. The service's messages are handled
+  // while they run and may reload the record or switch the active profile.
   virtual bool runKeyCapture(int button) = 0;
   virtual bool runRapidFire(int button) = 0;
   virtual bool runXShoot(int button) = 0;

@@ -42,7 +42,9 @@ bool isFile(TextView path) {
 
 bool readFileBytes(TextView path, std::string& bytes) {
   bytes.clear();
-  if (path.empty() || !isFile(path)) return false;
+  // No look at the attributes first: that look can fail for a file held by another
+  // program that the open itself, with its sharing, may well read.
+  if (path.empty() || directoryExists(path)) return false;
   std::FILE* file = openFile(path, KO_MODE("rb"));
   if (!file) return false;
   char chunk[65536];

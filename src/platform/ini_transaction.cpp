@@ -6,14 +6,26 @@
 namespace ko {
 
 IniTransaction::IniTransaction(TextView path) : path_(path) {
-  const ini::LoadResult result = ini::loadDocument(path, document_);
-  readable_ = result != ini::LoadResult::Unreadable;
+  existed_ = readFileBytes(path, readBytes_);
+  if (existed_) {
+    document_ = ini::Document::fromBytes(readBytes_);
+    readable_ = true;
+  } else {
+    readable_ = !entryExists(path);
+  }
+}
+
+bool IniTransaction::fileChangedSinceRead() const {
+  std::string now;
+  const bool exists = readFileBytes(path_, now);
+  if (!exists && !existed_) return entryExists(path_);  // appeared, but unreadable just now
+  return exists != existed_ || now != readBytes_;
 }
 
 bool IniTransaction::commit() {
   if (!readable_) return false;
   if (!changed_) return true;
-  if (!replaceFileAtomically(path_, document_.toBytes())) return false;
+  if (!replaceFileContents(path_, document_.toBytes())) return false;
   changed_ = false;
   return true;
 }

@@ -9,6 +9,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include "platform/ini_document.h"
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
@@ -28,9 +29,20 @@ class IniTransaction final : public ProfileStrings {
   // transaction's keys.
   bool readable() const { return readable_; }
   const ini::Document& document() const { return document_; }
+  // Whether the file now differs from what the transaction read: another program wrote
+  // it meanwhile, and committing would write its change over.
+  bool fileChangedSinceRead() const;
+  // The file was there but held no bytes at all.
+  bool readEmptyFile() const { return existed_ && readBytes_.empty(); }
+  // No file was found (a new one will be made).
+  bool readMissingFile() const { return !existed_ && readable_; }
+  // Whether committing would change the file: the writes made gave a document other than
+  // the one read.
+  bool changesFile() const { return readable_ && document_.toBytes() != readBytes_; }
 
-  // Writes the changed document in place of the file. True when there was nothing to write;
-  // false (and the file as it was) when the new file could not be put in place. A
+  // Writes the changed document in place of the file (replaceFileContents: atomically, or in
+  // place when another program keeps the file open). True when there was nothing to write;
+  // false (and the file as it was) when the new contents could not be put in place. A
   // transaction commits once: the calls after a commit work on the committed document.
   bool commit();
 
@@ -47,6 +59,8 @@ class IniTransaction final : public ProfileStrings {
 
   Text path_;
   ini::Document document_;
+  std::string readBytes_;
+  bool existed_ = false;
   bool readable_ = false;
   bool changed_ = false;
 };

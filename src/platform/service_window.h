@@ -7,6 +7,9 @@
 namespace ko {
 
 constexpr char16_t kServiceWindowTitle[] = u"VX48K2MouseHid";
+// The service finds the program's main window by this title, so no other window of the
+// program may carry it: a dialog titled so would take the service's messages.
+constexpr char16_t kMainWindowTitle[] = u"VX48K2 Gaming Mouse";
 
 // The found window (an HWND on Windows); 0 when the service is not running.
 using ServiceWindowHandle = uintptr_t;

@@ -39,9 +39,14 @@ bool ExportProfileFile(ProfileHost& host, TextView path) {
 bool ImportProfileFile(ProfileHost& host, TextView path) {
   // Loading a file that is not there would make one full of defaults and apply it.
   if (path.empty() || !fileExists(path)) return false;
-  reloadSettings(host.working(), host.loadBuffer(), path, kImportedProfile);
+  // Nor is a file that cannot be read imported as one holding nothing.
+  if (reloadSettingsFrom(host.working(), host.loadBuffer(), path, kImportedProfile) == SettingsReload::Unreadable)
+    return false;
   host.saveAndNotify(settingsAppliedNotice());
-  ProfileFile(host.settingsPath()).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
+  const Text& settings = host.settingsPath();
+  updateSettingsFile(settings, [&](ProfileStrings& file) {
+    return ProfileFile(settings, file).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
+  });
   host.refreshAllPages();
   return true;
 }

@@ -40,7 +40,8 @@ bool ExportProfileFile(ProfileHost& host, TextView path);
 
 // After the open dialog: loads `path` (which is rewritten with every key), validates it
 // into the working record with profile 0 active, saves, sends 1279, remembers the file's
-// title as "ProfileName" and shows the new settings. False when `path` is no file.
+// title as "ProfileName" and shows the new settings. False (and nothing changed) when
+// `path` is no file or cannot be read.
 bool ImportProfileFile(ProfileHost& host, TextView path);
 
 }  // namespace ko

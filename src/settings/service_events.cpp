@@ -44,21 +44,32 @@ std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam
   }
 }
 
-void ServiceEvents::save() {
-  view_.settingsSaved(strings_ ? SaveSettings(working_, settingsPath_, *strings_) : SaveSettings(working_, settingsPath_));
+bool ServiceEvents::save() {
+  const bool saved = strings_ ? SaveSettings(working_, settingsPath_, *strings_) : SaveSettings(working_, settingsPath_);
+  view_.settingsSaved(saved);
+  return saved;
 }
 
 void ServiceEvents::dpiInfosChanged() {
   if (strings_) ReadDpiInfos(working_, settingsPath_, *strings_);
-  else ReadDpiInfos(working_, settingsPath_);
+  else updateSettingsFile(settingsPath_, [this](ProfileStrings& file) {
+    ReadDpiInfos(working_, settingsPath_, file);
+    return true;
+  });
   // The performance page shows the stage levels; without a refresh it would show old ones.
   view_.refreshAllPages();
 }
 
 void ServiceEvents::deviceChanged(uintptr_t kind, intptr_t value) {
   // The service has rewritten the file: take everything from it, then the reported field.
+  // A file that cannot be read just now is not taken for an empty one: the working record
+  // keeps what it holds, takes the reported field, and nothing is saved over the file.
+  bool readable = true;
   if (strings_) reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, *strings_);
-  else reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile);
+  else readable = reloadSettingsFrom(working_, loadBuffer_, settingsPath_, kProfileFromFile) != SettingsReload::Unreadable;
+  const auto save = [this, readable] {
+    if (readable) this->save();
+  };
   switch (kind) {
     case device_change::kDpiStage:
       // A stage outside 0..5 would index past the six stage records; keep the file's.
@@ -93,7 +104,7 @@ intptr_t ServiceEvents::request(intptr_t what) {
       view_.refreshAllPages();
       return 0;
     case service_request::kApply:
-      saveThenNotify(service_, [this] { save(); }, settingsAppliedNotice());
+      saveThenNotify(service_, [this] { return save(); }, settingsAppliedNotice());
       return 0;
     case service_request::kOpenHelp: view_.openHelpFile(); return 0;
     case service_request::kIgnoredA:

@@ -73,7 +73,7 @@ class ServiceEvents {
   void dpiInfosChanged();
   void deviceChanged(uintptr_t kind, intptr_t value);
   intptr_t request(intptr_t what);
-  void save();
+  bool save();
 
   SettingsRecord& working_;
   SettingsRecord& loadBuffer_;

@@ -53,10 +53,10 @@ bool notifyService(ServiceWindow& service, const ServiceNotice& notice) {
   return deliverNotice(service, service.find(), notice);
 }
 
-bool saveThenNotify(ServiceWindow& service, const std::function<void()>& save,
+bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
                     const std::optional<ServiceNotice>& notice) {
   const ServiceWindowHandle window = service.find();
-  if (save) save();
+  if (save && !save()) return false;
   return notice ? deliverNotice(service, window, *notice) : false;
 }
 

@@ -57,9 +57,10 @@ bool deliverNotice(ServiceWindow& service, ServiceWindowHandle window, const Ser
 // Looks the service up and delivers; false when it is not running.
 bool notifyService(ServiceWindow& service, const ServiceNotice& notice);
 // The order every command keeps: look the service up, finish the save, then tell it, so
-// the service never reads a half-written file. True when the notice was delivered; the
-// save's own result is the caller's through `save`.
-bool saveThenNotify(ServiceWindow& service, const std::function<void()>& save,
+// the service never reads a half-written file. A save that reports failure sends nothing:
+// the service would read the old value and take it for the new one. True when the notice
+// was delivered.
+bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
                     const std::optional<ServiceNotice>& notice);
 
 }  // namespace ko

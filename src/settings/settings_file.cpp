@@ -1,8 +1,11 @@
 #include "settings/settings_file.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <iterator>
+#include <memory>
+#include <thread>
 #include "platform/ini_transaction.h"
 #include "settings/factory_assignments.h"
 #include "settings/profile_file.h"
@@ -86,6 +89,49 @@ void readDpiRecords(const ProfileFile& file, SettingsRecord& record) {
     file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
 }
 
+enum class TransactionOutcome { Committed, NotCommitted, Unreadable };
+
+int secondLookMs = 0;
+
+// One read-change-write of the file as a transaction. Another program (the device service)
+// writes the same file at any moment; when it did so between the read and the commit, the
+// change is made again on its new contents, so its keys are not written over with the
+// ones read before. `apply` reports whether every key was written.
+// A file the profile functions are writing is open without any sharing for that moment:
+// unreadable for a few milliseconds, not for good. They empty it first and then write it
+// whole, and while they hold it even the C library's look at its attributes may fail, so
+// a settings file that seems empty or absent is most likely one being written: it is
+// looked at again for a moment before it is taken as it is (a new installation waits
+// that moment once).
+template <typename Apply>
+TransactionOutcome runTransaction(TextView path, Apply apply) {
+  constexpr int kAttempts = 8;
+  constexpr int kUnreadablePauseMs = 2;
+  constexpr int kUnreadableTries = 100;
+  constexpr int kSuspiciousTries = 25;
+  int unreadable = 0;
+  int suspicious = 0;
+  for (int attempt = 1;; ++attempt) {
+    IniTransaction transaction(path);
+    const bool emptyOrAbsent =
+        transaction.readable() && (transaction.readEmptyFile() || transaction.readMissingFile());
+    if (emptyOrAbsent && ++suspicious < kSuspiciousTries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
+      --attempt;
+      continue;
+    }
+    if (!transaction.readable()) {
+      if (++unreadable >= kUnreadableTries) return TransactionOutcome::Unreadable;
+      std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
+      --attempt;
+      continue;
+    }
+    const bool everyKey = apply(transaction);
+    if (attempt < kAttempts && transaction.fileChangedSinceRead()) continue;
+    return transaction.commit() && everyKey ? TransactionOutcome::Committed : TransactionOutcome::NotCommitted;
+  }
+}
+
 }  // namespace
 
 Text profileSectionName(int index) { return index < 1 ? Text(u"GROUP") : u"GROUP" + decimal(index); }
@@ -157,23 +203,50 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
 
 bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
   const ProfileFile file{Text(path), strings};
+  // The click counters are the service's: it counts into the file at any moment, and a
+  // save writing back the values of the last reload would lose every click since. A
+  // counter the file holds keeps its value; only a missing one gets the record's.
+  auto counters = std::make_unique<SettingsRecord>(record);
+  counters->LeftCount = file.readInt(kSettingSection, u"LeftCount", record.LeftCount);
+  counters->RightCount = file.readInt(kSettingSection, u"RightCount", record.RightCount);
+  const SettingsRecord& out = *counters;
   // Every key is attempted even after a failure: one refused write must not cost the rest.
-  bool ok = writeIntegers(file, record, std::begin(kLeadingWrites), std::end(kLeadingWrites));
+  bool ok = writeIntegers(file, out, std::begin(kLeadingWrites), std::end(kLeadingWrites));
   for (int i = 0; i < kDpiStageCount; ++i)
-    ok &= file.writeStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
+    ok &= file.writeStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &out.DPI_INFO[i], sizeof(DpiInfo));
   for (int i = 0; i < kLedModeInfoCount; ++i)
-    ok &= file.writeStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &record.LED_MODE_INFO[i],
+    ok &= file.writeStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &out.LED_MODE_INFO[i],
                            sizeof(LedModeInfo));
-  ok &= writeIntegers(file, record, std::begin(kTrailingWrites), std::end(kTrailingWrites));
-  for (int p = 0; p < kProfileCount; ++p) ok &= WriteProfileSection(record.Profiles[p], p, path, strings);
+  ok &= writeIntegers(file, out, std::begin(kTrailingWrites), std::end(kTrailingWrites));
+  for (int p = 0; p < kProfileCount; ++p) ok &= WriteProfileSection(out.Profiles[p], p, path, strings);
   return ok;
 }
 
+void setSaveSecondLookMs(int ms) { secondLookMs = ms; }
+
 bool SaveSettings(const SettingsRecord& record, TextView path) {
-  IniTransaction transaction(path);
-  // A refused key costs only that key, as in the key-by-key save: the rest still goes out.
-  const bool everyKey = WriteSettingsFile(record, path, transaction);
-  return transaction.commit() && everyKey;
+  const auto apply = [&](IniTransaction& transaction) {
+    // A refused key costs only that key, as in the key-by-key save: the rest still goes out.
+    return WriteSettingsFile(record, path, transaction);
+  };
+  if (runTransaction(path, apply) != TransactionOutcome::Committed) return false;
+  // The service's profile functions read the file, change one key in memory and write the
+  // whole file back a moment later; a save that took the file's place in between is
+  // written over with what they had read. A second look puts the change back.
+  for (int look = 0; look < 2 && secondLookMs > 0; ++look) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(secondLookMs));
+    IniTransaction again(path);
+    if (!again.readable()) return false;
+    apply(again);
+    if (!again.changesFile()) break;
+    if (!again.commit()) return false;
+  }
+  return true;
+}
+
+bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change) {
+  return runTransaction(path, [&](IniTransaction& transaction) { return change(transaction); }) ==
+         TransactionOutcome::Committed;
 }
 
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
@@ -181,10 +254,10 @@ bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& s
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride) {
-  IniTransaction transaction(path);
-  ReadSettingsFile(record, path, profileOverride, transaction);
-  const bool everyKey = WriteSettingsFile(record, path, transaction);
-  return transaction.commit() && everyKey;
+  return runTransaction(path, [&](IniTransaction& transaction) {
+           ReadSettingsFile(record, path, profileOverride, transaction);
+           return WriteSettingsFile(record, path, transaction);
+         }) == TransactionOutcome::Committed;
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
@@ -242,11 +315,22 @@ bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) 
   return ProfileFile{Text(path), strings}.writeInt(kSettingSection, u"PollingRate", interval);
 }
 
-bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride) {
-  ResetSettings(loadBuffer);
-  const bool saved = LoadSettings(loadBuffer, path, profileOverride);
+SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
+                                  int32_t profileOverride) {
+  const TransactionOutcome outcome = runTransaction(path, [&](IniTransaction& transaction) {
+    ResetSettings(loadBuffer);
+    ReadSettingsFile(loadBuffer, path, profileOverride, transaction);
+    return WriteSettingsFile(loadBuffer, path, transaction);
+  });
+  // A file that is there but cannot be read holds the settings all the same: taking it
+  // for an empty one would put load defaults in force and the next save would store them.
+  if (outcome == TransactionOutcome::Unreadable) return SettingsReload::Unreadable;
   ValidateSettings(working, loadBuffer);
-  return saved;
+  return outcome == TransactionOutcome::Committed ? SettingsReload::Saved : SettingsReload::NotSaved;
+}
+
+bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride) {
+  return reloadSettingsFrom(working, loadBuffer, path, profileOverride) == SettingsReload::Saved;
 }
 
 bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,

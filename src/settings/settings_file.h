@@ -7,6 +7,7 @@
 // that did not happen.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
 #include "settings/settings_record.h"
@@ -31,17 +32,25 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
                       ProfileStrings& strings = platformProfileStrings());
 
 // Writes every key of the record, key by key, in the settings file's canonical order.
-// Values go out as they are (unset -1 included).
+// Values go out as they are (unset -1 included), except the service's click counters:
+// "LeftCount" and "RightCount" keep what the file holds, and only a file without them
+// gets the record's.
 bool WriteSettingsFile(const SettingsRecord& record, TextView path,
                        ProfileStrings& strings = platformProfileStrings());
 
 // The one entry point the pages use to store settings: the keys of WriteSettingsFile, in its
 // order and in the file's own encoding, as one transaction. The file is read once, every
 // key is applied in memory exactly as the profile-string functions would apply it, and the
-// result replaces the file in one step (see replaceFileAtomically), so other writers' keys
+// result replaces the file in one step (see replaceFileContents), so other writers' keys
 // survive byte for byte and a crash leaves the old file or the new one, never a mixture.
+// When another program wrote the file between the read and the replace, the save starts
+// again from its contents. A file that exists but cannot be read is not written at all.
 // False when the file could not be written; the old file is then as it was.
 bool SaveSettings(const SettingsRecord& record, TextView path);
+// With a wait above 0, each such save looks at the file once or twice more after that many
+// milliseconds and puts its keys back if another writer's late write had undone them (see
+// the save). The program sets it at start; 0 (no second look) otherwise.
+void setSaveSecondLookMs(int ms);
 // The same keys one call at a time through `strings`, each call rewriting the file: the
 // way the profile functions themselves save, kept to compare the transaction against.
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings);
@@ -64,6 +73,12 @@ void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path,
 bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path,
                          ProfileStrings& strings = platformProfileStrings());
 
+// Changes a few keys of the file as one transaction of its own (see SaveSettings), not
+// through the profile functions: under Wine those keep the file cached and, when two
+// writes fall within one tick of the file clock, work on an old copy. True when every
+// change was made and the file holds it.
+bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change);
+
 // Only the six DPI stage records, as the device service rewrote them.
 void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());
 
@@ -73,6 +88,15 @@ bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings =
 // Replaces every assignment whose function code is not storable by its button's factory
 // assignment (ButtonNumber and MacroName survive).
 void RepairProfileAssignments(ProfileRecord& profile);
+
+enum class SettingsReload {
+  Saved,       // read, validated into the working record, and the file rewritten
+  NotSaved,    // read and validated, but the rewrite failed (a read-only file, say)
+  Unreadable,  // the file exists but could not be read: neither record was touched
+};
+// The whole reload as one transaction, telling an unreadable file from an empty one.
+SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
+                                  int32_t profileOverride);
 
 // The whole reload used at start-up, after an import and on device changes: reset the load
 // buffer, load it (which rewrites the file), validate it into the working record.

@@ -78,3 +78,20 @@ TEST(OptionsTest, RefusesIncompleteOrContradictoryCommandLines) {
 
 }  // namespace
 }  // namespace service_sim
+
+namespace service_sim {
+namespace {
+
+TEST(OptionsTest, TheBusyModeTakesASeedAndIsOffByDefault) {
+  ParsedOptions busy = parseOptions({L"--busy", L"--seed", L"42", L"--settings", L"C:\\set"});
+  ASSERT_TRUE(busy.options) << busy.error;
+  EXPECT_EQ(busy.options->mode, Mode::Serve);
+  EXPECT_TRUE(busy.options->busy);
+  EXPECT_EQ(busy.options->seed, 42u);
+  EXPECT_FALSE(parseOptions({}).options->busy);
+  EXPECT_FALSE(parseOptions({L"--busy", L"--seed"}).options.has_value());
+  EXPECT_FALSE(parseOptions({L"--seed", L"x"}).options.has_value());
+}
+
+}  // namespace
+}  // namespace service_sim

@@ -13,8 +13,10 @@
 #include "app/win/start_page.h"
 #include "platform/timing_trace.h"
 #include "macro/macro_library.h"
+#include "platform/file_system.h"
 #include "settings/service_link.h"
 #include "settings/settings_file.h"
+#include "settings/shared_settings_strings.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
 #include "skin/win/png_hslider.h"
@@ -25,10 +27,13 @@ namespace ko {
 namespace {
 
 const wchar_t kWindowClass[] = L"KocfgMainWindow";
-const wchar_t kWindowTitle[] = L"VX48K2 Gaming Mouse";
 constexpr UINT_PTR kStartupTimer = 10002;
 constexpr int kIconResource = 128;
 constexpr DWORD kSavedDirectoryUnits = 520;
+constexpr DWORD kUnreadableSettingsPatienceMs = 3000;
+// Long enough for the service's profile functions to finish a write they began before the
+// save took the file's place.
+constexpr int kSaveSecondLookMs = 4;
 
 const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
@@ -148,17 +153,24 @@ void CKocfgDlg::OnInitDialog() {
   ensureSettingsFolders(places_);
   ServiceEventView& view = *this;
   serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
-  const bool noSettings = holdsNoSettings(places_.settingsFile);
-  reloadSettings(working_, loadBuffer_, places_.settingsFile, kProfileFromFile);
-  if (noSettings) {
-    startFromFactorySettings(working_);
-    SaveSettings(working_, places_.settingsFile);
-  }
+  setSaveSecondLookMs(kSaveSecondLookMs);
+  // A save cut short by a killed process leaves its new file beside the old one.
+  removeStrayReplaceFiles(places_.folder);
+  removeStrayReplaceFiles(places_.macroFolder);
+  // The service may hold the file for a moment; give it a few seconds before running on
+  // factory values (without writing them over a file that could not be read).
+  const DWORD waitUntil = GetTickCount() + kUnreadableSettingsPatienceMs;
+  loadStartupSettings(working_, loadBuffer_, places_.settingsFile, [waitUntil] {
+    if (static_cast<LONG>(GetTickCount() - waitUntil) >= 0) return false;
+    Sleep(50);
+    return true;
+  });
   trace::Mark("settings reloaded");
-  SetWindowTextW(hwnd(), kWindowTitle);
+  SetWindowTextW(hwnd(), reinterpret_cast<const wchar_t*>(kMainWindowTitle));
 
   currentPage_ = 0;  // so that the start page is shown, not skipped as already current
   showPage(page_id::kStart);
+  settingsStrings_ = std::make_unique<SharedSettingsStrings>(places_.settingsFile);
   refreshAllPages();
   trace::Mark("pages refreshed");
   SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX);
@@ -169,7 +181,8 @@ MacroLibrary& CKocfgDlg::macros() {
   // start page shows neither.
   if (!macros_) {
     macros_ = std::make_unique<MacroLibrary>(
-        MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())});
+        MacroPlaces{places_.settingsFile, places_.macroFolder, Text(ProgramFolder())}, interfaceTextLookup(),
+        *settingsStrings_);
     macros_->start();
   }
   return *macros_;
@@ -226,7 +239,7 @@ void CKocfgDlg::refreshAllPages() {
 
 bool CKocfgDlg::saveAndNotify(const std::optional<ServiceNotice>& notice) {
   bool saved = false;
-  saveThenNotify(service(), [&] { saved = SaveSettings(working_, places_.settingsFile); }, notice);
+  saveThenNotify(service(), [&] { return saved = SaveSettings(working_, places_.settingsFile); }, notice);
   return saved;
 }
 

@@ -17,6 +17,7 @@
 namespace ko {
 
 class MacroLibrary;
+class SharedSettingsStrings;
 class StartPage;
 
 class CKocfgDlg : public SkinControl, private MainWindowServices, private ServiceEventView {
@@ -81,6 +82,8 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   HICON icon_ = nullptr;  // shared resource icon: not destroyed
   HookLibrary hook_;
   SliderReportFilter sliderReports_;
+  // The macro list lives in the settings file, which the service writes all the time.
+  std::unique_ptr<SharedSettingsStrings> settingsStrings_;
   std::unique_ptr<MacroLibrary> macros_;
   std::unique_ptr<ServiceEvents> serviceEvents_;
   StartPage* start_ = nullptr;                      // pages_[0]

@@ -7,12 +7,15 @@
 namespace ko {
 
 CGunfireDlg::CGunfireDlg(SettingsRecord& working, int buttonIndex)
-    : SkinDialog(gunfireDialogLayout()), working_(working), buttonIndex_(buttonIndex) {}
+    : SkinDialog(gunfireDialogLayout()),
+      working_(working),
+      profileIndex_(working.Profile),
+      buttonIndex_(buttonIndex) {}
 
 ButtonAssignment* CGunfireDlg::Target() const {
-  if (working_.Profile < 0 || working_.Profile >= kProfileCount) return nullptr;
+  if (profileIndex_ < 0 || profileIndex_ >= kProfileCount) return nullptr;
   if (buttonIndex_ < 0 || buttonIndex_ >= kButtonCount) return nullptr;
-  return &working_.Profiles[working_.Profile].ButtonAssigned[buttonIndex_];
+  return &working_.Profiles[profileIndex_].ButtonAssigned[buttonIndex_];
 }
 
 void CGunfireDlg::OnInitDialog() {

@@ -9,7 +9,8 @@ namespace ko {
 
 class CGunfireDlg : public SkinDialog {
  public:
-  // Edits button `buttonIndex` (0..10) of the active profile of `working`.
+  // Edits button `buttonIndex` (0..10) of the profile active when the dialog is made: the
+  // service may switch profiles while it runs, and the result belongs where the choice began.
   CGunfireDlg(SettingsRecord& working, int buttonIndex);
 
  protected:
@@ -26,6 +27,7 @@ class CGunfireDlg : public SkinDialog {
   void Confirm();
 
   SettingsRecord& working_;
+  int profileIndex_;
   int buttonIndex_;
   RapidFireValues values_;
 };

@@ -34,12 +34,15 @@ bool CBaseKeyPressDlg::PreTranslateMessage(MSG& message) {
 }
 
 CKeyExDlg::CKeyExDlg(SettingsRecord& working, int buttonIndex)
-    : CBaseKeyPressDlg(singleKeyDialogLayout()), working_(working), buttonIndex_(buttonIndex) {}
+    : CBaseKeyPressDlg(singleKeyDialogLayout(), false, u"Key capture"),
+      working_(working),
+      profileIndex_(working.Profile),
+      buttonIndex_(buttonIndex) {}
 
 ButtonAssignment* CKeyExDlg::Target() const {
-  if (working_.Profile < 0 || working_.Profile >= kProfileCount) return nullptr;
+  if (profileIndex_ < 0 || profileIndex_ >= kProfileCount) return nullptr;
   if (buttonIndex_ < 0 || buttonIndex_ >= kButtonCount) return nullptr;
-  return &working_.Profiles[working_.Profile].ButtonAssigned[buttonIndex_];
+  return &working_.Profiles[profileIndex_].ButtonAssigned[buttonIndex_];
 }
 
 bool CKeyExDlg::UsesControl(int index) const {

@@ -14,8 +14,8 @@ class CBaseKeyPressDlg : public SkinDialog {
   const KeyCapture& capture() const { return capture_; }
 
  protected:
-  explicit CBaseKeyPressDlg(const WindowLayout& layout, bool multiKey = false)
-      : SkinDialog(layout), capture_(multiKey) {}
+  explicit CBaseKeyPressDlg(const WindowLayout& layout, bool multiKey = false, const char16_t* title = nullptr)
+      : SkinDialog(layout, title), capture_(multiKey) {}
   // The key filter: key messages become key events, then go on as usual (Space is
   // consumed so that it cannot press a button).
   bool PreTranslateMessage(MSG& message) override;
@@ -27,7 +27,8 @@ class CBaseKeyPressDlg : public SkinDialog {
 
 class CKeyExDlg : public CBaseKeyPressDlg {
  public:
-  // Edits button `buttonIndex` (0..10) of the active profile of `working`.
+  // Edits button `buttonIndex` (0..10) of the profile active when the dialog is made: the
+  // service may switch profiles while it runs, and the result belongs where the choice began.
   CKeyExDlg(SettingsRecord& working, int buttonIndex);
 
  protected:
@@ -40,6 +41,7 @@ class CKeyExDlg : public CBaseKeyPressDlg {
   ButtonAssignment* Target() const;
 
   SettingsRecord& working_;
+  int profileIndex_;
   int buttonIndex_;
   CZarvoMacroDisplay display_;
 };

@@ -15,14 +15,17 @@ const char16_t* const kMenuPictures[] = {u"3menu_normal.png", u"1menu_over.png",
 }  // namespace
 
 CXShoot::CXShoot(SettingsRecord& working, int buttonIndex)
-    : SkinDialog(xshootDialogLayout()), working_(working), buttonIndex_(buttonIndex) {}
+    : SkinDialog(xshootDialogLayout()),
+      working_(working),
+      profileIndex_(working.Profile),
+      buttonIndex_(buttonIndex) {}
 
 CXShoot::~CXShoot() { menu_.reset(); }
 
 ButtonAssignment* CXShoot::Target() const {
-  if (working_.Profile < 0 || working_.Profile >= kProfileCount) return nullptr;
+  if (profileIndex_ < 0 || profileIndex_ >= kProfileCount) return nullptr;
   if (buttonIndex_ < 0 || buttonIndex_ >= kButtonCount) return nullptr;
-  return &working_.Profiles[working_.Profile].ButtonAssigned[buttonIndex_];
+  return &working_.Profiles[profileIndex_].ButtonAssigned[buttonIndex_];
 }
 
 void CXShoot::OnInitDialog() {

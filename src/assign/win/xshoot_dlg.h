@@ -11,7 +11,8 @@ namespace ko {
 
 class CXShoot : public SkinDialog {
  public:
-  // Edits button `buttonIndex` (0..10) of the active profile of `working`.
+  // Edits button `buttonIndex` (0..10) of the profile active when the dialog is made: the
+  // service may switch profiles while it runs, and the result belongs where the choice began.
   CXShoot(SettingsRecord& working, int buttonIndex);
   ~CXShoot() override;
 
@@ -35,6 +36,7 @@ class CXShoot : public SkinDialog {
   void Confirm();
 
   SettingsRecord& working_;
+  int profileIndex_;
   int buttonIndex_;
   XShootTrigger trigger_;
   bool settingText_ = false;  // a text the dialog writes itself is no user change

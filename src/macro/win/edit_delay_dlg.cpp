@@ -5,7 +5,7 @@
 
 namespace ko {
 
-CEditDelay::CEditDelay() : SkinDialog(singleKeyDialogLayout()) {}
+CEditDelay::CEditDelay() : SkinDialog(singleKeyDialogLayout(), u"Delay") {}
 
 bool CEditDelay::UsesControl(int index) const {
   return index == single_key::kOk || index == single_key::kCancel || index == single_key::kClose ||

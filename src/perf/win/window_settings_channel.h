@@ -12,7 +12,10 @@ class WindowSettingsChannel final : public SettingsChannel {
  public:
   explicit WindowSettingsChannel(MainWindowServices& window) : window_(window) {}
   void saveAndNotify(const std::optional<ServiceNotice>& notice) override { window_.saveAndNotify(notice); }
-  void writePollingRate(int32_t rate) override { WritePollingRate(rate, window_.settingsPath()); }
+  void writePollingRate(int32_t rate) override {
+    const Text& path = window_.settingsPath();
+    updateSettingsFile(path, [&](ProfileStrings& file) { return WritePollingRate(rate, path, file); });
+  }
   ServiceWindow& service() override { return window_.service(); }
   void expectReconnect() override { window_.serviceEvents().setReconnectExpected(true); }
 

@@ -39,6 +39,25 @@ bool writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+bool entryExists(TextView path) {
+  struct stat status {};
+  return !path.empty() && ::stat(nativePath(path).c_str(), &status) == 0;
+}
+
+ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
+  // A POSIX rename is never refused because a reader has the file open.
+  return replaceFileAtomically(path, bytes) ? ReplaceAttempt::Replaced : ReplaceAttempt::Failed;
+}
+
+bool overwriteInPlace(TextView path, const std::string& bytes) {
+  if (path.empty()) return false;
+  const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  return ok;
+}
+
 bool replaceFileAtomically(TextView path, const std::string& bytes) {
   if (path.empty()) return false;
   const std::string target = nativePath(path);

@@ -3,6 +3,8 @@
 // step. ReplaceFileW would also keep the old file's security and creation time, but under
 // Wine it removes the old file before the new one takes its name: a process ended in
 // between leaves no settings file at all (the crash-safety test caught exactly that).
+// A file held open by another program without delete sharing cannot be renamed over;
+// that case is told apart so the caller can wait for it or write in place.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,6 +17,17 @@ namespace {
 
 const wchar_t* wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
+// The profile functions of other programs keep the file cached (Wine does) and take it for
+// unchanged while its last-write time is the one they saw. File systems stamp writes with a
+// coarse clock, so a save soon after their own write could carry the very same time and be
+// overlooked, then written over with the old copy. The save stamps the file with the
+// precise time instead.
+void stampPreciseWriteTime(HANDLE file) {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  SetFileTime(file, nullptr, nullptr, &now);
+}
+
 bool writeFlushed(const Text& path, const std::string& bytes) {
   HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -26,6 +39,7 @@ bool writeFlushed(const Text& path, const std::string& bytes) {
     ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
     done += written;
   }
+  if (ok) stampPreciseWriteTime(file);
   ok = ok && FlushFileBuffers(file);
   ok = CloseHandle(file) && ok;
   return ok;
@@ -37,23 +51,58 @@ bool renameOver(const Text& from, const Text& to) {
 
 }  // namespace
 
-bool replaceFileAtomically(TextView path, const std::string& bytes) {
-  if (path.empty()) return false;
+ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
+  if (path.empty()) return ReplaceAttempt::Failed;
   const Text target(path);
   const DWORD attributes = GetFileAttributesW(wide(target));
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-  if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) return false;
+  if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) return ReplaceAttempt::Failed;
 
   static std::atomic<unsigned> counter{0};
   const Text temporary = target + u".~" + decimal(static_cast<int32_t>(GetCurrentProcessId())) + u"-" +
                          decimal(static_cast<int32_t>(counter++)) + u".tmp";
   if (!writeFlushed(temporary, bytes)) {
     DeleteFileW(wide(temporary));
-    return false;
+    return ReplaceAttempt::Failed;
   }
-  const bool replaced = renameOver(temporary, target);
-  if (!replaced) DeleteFileW(wide(temporary));
-  return replaced;
+  if (renameOver(temporary, target)) return ReplaceAttempt::Replaced;
+  const DWORD error = GetLastError();
+  DeleteFileW(wide(temporary));
+  // An open handle without delete sharing refuses the rename; Wine reports it as a
+  // sharing violation, Windows at times as access denied on a file that is not read-only.
+  const bool inUse = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                     (exists && error == ERROR_ACCESS_DENIED);
+  return inUse ? ReplaceAttempt::InUse : ReplaceAttempt::Failed;
+}
+
+bool entryExists(TextView path) {
+  return !path.empty() && GetFileAttributesW(wide(Text(path))) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool replaceFileAtomically(TextView path, const std::string& bytes) {
+  return tryReplaceFile(path, bytes) == ReplaceAttempt::Replaced;
+}
+
+bool overwriteInPlace(TextView path, const std::string& bytes) {
+  if (path.empty()) return false;
+  const Text target(path);
+  // The sharing the profile functions grant each other, so this open succeeds beside theirs.
+  HANDLE file = CreateFileW(wide(target), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  size_t done = 0;
+  while (ok && done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+    DWORD written = 0;
+    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+    done += written;
+  }
+  ok = ok && SetEndOfFile(file);
+  if (ok) stampPreciseWriteTime(file);
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  return ok;
 }
 
 }  // namespace ko

@@ -4,7 +4,7 @@
 
 namespace ko {
 
-CRenameProfileDlg::CRenameProfileDlg() : SkinDialog(singleKeyDialogLayout()) {}
+CRenameProfileDlg::CRenameProfileDlg() : SkinDialog(singleKeyDialogLayout(), u"Profile name") {}
 
 bool CRenameProfileDlg::UsesControl(int index) const {
   return index == single_key::kOk || index == single_key::kCancel || index == single_key::kClose ||

@@ -1,6 +1,7 @@
 #include "skin/win/skin_dialog.h"
 
 #include "platform/timing_trace.h"
+#include "skin/dialog_title.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
 #include "text/interface_text.h"
@@ -15,7 +16,8 @@ const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(tex
 
 }  // namespace
 
-SkinDialog::SkinDialog(const WindowLayout& layout) : layout_(layout) {}
+SkinDialog::SkinDialog(const WindowLayout& layout, const char16_t* title)
+    : layout_(layout), title_(dialogWindowTitle(layout, title)) {}
 
 SkinDialog::~SkinDialog() { Destroy(); }
 
@@ -25,8 +27,7 @@ int SkinDialog::DoModal(HWND owner) {
   if (running_ || hwnd()) return -1;
   owner_ = owner;
   if (skinFolder_.empty()) skinFolder_ = SkinFolder(ProgramFolder());
-  const Text title = u16(layout_.heading ? layout_.heading : "");
-  HWND window = CreateWindowExW(0, RegisterCustomClass(kDialogClass, CS_DBLCLKS), W(title), WS_POPUP, 0, 0,
+  HWND window = CreateWindowExW(0, RegisterCustomClass(kDialogClass, CS_DBLCLKS), W(title_), WS_POPUP, 0, 0,
                                 layout_.width, layout_.height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window) return -1;
   if (!Attach(window)) {

@@ -16,7 +16,9 @@ inline constexpr int kDialogCancel = 2;
 
 class SkinDialog : public SkinControl {
  public:
-  explicit SkinDialog(const WindowLayout& layout);
+  // `title`: the window title, for dialogs that share a layout (and so a drawn heading);
+  // without one the heading serves (see dialogWindowTitle).
+  explicit SkinDialog(const WindowLayout& layout, const char16_t* title = nullptr);
   ~SkinDialog() override;
 
   // Runs the dialog until EndDialog; returns its result (1 OK, 2 cancel), or -1 when the
@@ -68,6 +70,7 @@ class SkinDialog : public SkinControl {
   void Paint();
 
   const WindowLayout& layout_;
+  Text title_;
   PageControls controls_;
   Text skinFolder_;
   HWND owner_ = nullptr;

@@ -149,7 +149,7 @@ TEST(FirstStart, AFileWithoutSettingsStartsFromTheFactorySettings) {
   SettingsRecord working{}, buffer{};
   reloadSettings(working, buffer, path, kProfileFromFile, portableProfileStrings());
   EXPECT_EQ(working.DPI_INFO[0].level, -1) << "read as it stands, the stages are unset";
-  startFromFactorySettings(working);
+  fillUnsetFromFactory(working);
   EXPECT_EQ(working.Profile, 0);
   EXPECT_EQ(working.DPI_INFO[0].level, 3);
   EXPECT_EQ(working.DoubleClickSpeed, 12);

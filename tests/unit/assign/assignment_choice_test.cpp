@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ class RecordingHost final : public AssignmentChoiceHost {
 
   bool runKeyCapture(int button) override {
     log.push_back("key " + std::to_string(button));
+    if (whileDialogRuns) whileDialogRuns();
     if (keyCaptureOk) setKeyEntry(button_(button), 0, KeyEntry{0, 0x04});
     return keyCaptureOk;
   }
@@ -81,6 +83,8 @@ class RecordingHost final : public AssignmentChoiceHost {
   std::optional<MacroChoice> chooserAnswer;
   MacroChoice chooserOpenedWith;
   std::vector<std::string> log;
+  // What the service's messages do while the dialog is open.
+  std::function<void()> whileDialogRuns;
 };
 
 class AssignmentChoiceTest : public ::testing::Test {
@@ -281,6 +285,30 @@ TEST_F(AssignmentChoiceTest, SevenDifferentMacrosPerProfileAtMost) {
   host_.chooserAnswer = MacroChoice{u"m8", 8, 0};
   EXPECT_EQ(apply(1, choice(6)), ChoiceOutcome::Changed) << "a macro button may change its macro";
   EXPECT_EQ(Text(button(1).MacroName), u"m8");
+}
+
+}  // namespace
+}  // namespace ko
+
+namespace ko {
+namespace {
+
+// The service switches the profile (and reloads the record) while the key capture dialog
+// of profile index 2 is open: the dialog's bytes and the function code both land in
+// profile 2, on top of what the reload brought, and 1299 names profile 2.
+TEST_F(AssignmentChoiceTest, ADialogsResultLandsInTheProfileTheChoiceBeganIn) {
+  host_.whileDialogRuns = [&] {
+    host_.record->Profile = 4;
+    host_.record->Profiles[2].ButtonAssigned[7].FunctionCode = 25;  // the file's, after the reload
+    host_.record->Profiles[2].ButtonAssigned[3].FunctionCode = 13;
+  };
+  EXPECT_EQ(apply(3, choice(8, 5)), ChoiceOutcome::Changed);
+  EXPECT_EQ(button(3).FunctionCode, 5);
+  EXPECT_EQ(keyEntryAt(button(3), 0).Usage, 0x04);
+  EXPECT_EQ(button(7).FunctionCode, 25) << "what the service wrote meanwhile stays";
+  EXPECT_NE(host_.record->Profiles[4].ButtonAssigned[3].FunctionCode, 5) << "nothing lands in the new profile";
+  EXPECT_EQ(host_.record->Profile, 4);
+  EXPECT_EQ(host_.log.back(), "save+1299(2,3)");
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ class FileChannel final : public SettingsChannel {
       : working_(working), ini_(ini), service_(service) {}
   void saveAndNotify(const std::optional<ServiceNotice>& notice) override {
     ++saves;
-    saveThenNotify(service_, [&] { SaveSettings(working_, kPerfSettingsPath, ini_); }, notice);
+    saveThenNotify(service_, [&] { return SaveSettings(working_, kPerfSettingsPath, ini_); }, notice);
   }
   void writePollingRate(int32_t rate) override { WritePollingRate(rate, kPerfSettingsPath, ini_); }
   ServiceWindow& service() override { return service_; }

@@ -46,7 +46,7 @@ TEST(ServiceLink, AnAbsentServiceGetsNothingAndThatIsNoError) {
   ServiceRecorder service(false);
   EXPECT_FALSE(notifyService(service, lightingChangedNotice()));
   bool saved = false;
-  EXPECT_FALSE(saveThenNotify(service, [&] { saved = true; }, profileChangedNotice()));
+  EXPECT_FALSE(saveThenNotify(service, [&] { return saved = true; }, profileChangedNotice()));
   EXPECT_TRUE(saved);  // the file is written all the same
   EXPECT_TRUE(service.messages().empty());
 }
@@ -71,6 +71,7 @@ TEST(ServiceLink, TheSaveHasFinishedWhenTheServiceIsTold) {
       [&] {
         lookupsDuringSave = service.lookups();
         file = "new";
+        return true;
       },
       buttonAssignmentNotice(1, 5)));
   EXPECT_EQ(lookupsDuringSave, 1);  // found before saving
@@ -82,7 +83,7 @@ TEST(ServiceLink, TheSaveHasFinishedWhenTheServiceIsTold) {
 TEST(ServiceLink, AnUnknownPollingRateIsSavedButNotAnnounced) {
   ServiceRecorder service;
   bool saved = false;
-  EXPECT_FALSE(saveThenNotify(service, [&] { saved = true; }, pollingRateNotice(5)));
+  EXPECT_FALSE(saveThenNotify(service, [&] { return saved = true; }, pollingRateNotice(5)));
   EXPECT_TRUE(saved);
   EXPECT_TRUE(service.messages().empty());
   EXPECT_TRUE(saveThenNotify(service, nullptr, pollingRateNotice(1)));

@@ -1,0 +1,55 @@
+// The save's way of putting a file in place beside other programs that read and write it:
+// the atomic replace when the name is free, a short wait while another program holds the
+// file, and the profile functions' own in-place write when the wait runs out.
+#include <chrono>
+#include <thread>
+#include "platform/file_system.h"
+
+namespace ko {
+
+bool replaceWithPatience(const std::function<ReplaceAttempt()>& attempt, const std::function<bool()>& inPlace,
+                         int patienceMs, const std::function<void(int)>& pause) {
+  constexpr int kStepMs = 5;
+  for (int waited = 0;; waited += kStepMs) {
+    const ReplaceAttempt result = attempt();
+    if (result == ReplaceAttempt::Replaced) return true;
+    if (result == ReplaceAttempt::Failed) return false;
+    if (waited >= patienceMs) break;
+    pause(kStepMs);
+  }
+  // Still held: the other program opened it with write sharing, so writing into it works
+  // where renaming over it does not. Losing the change would be worse than a reader
+  // seeing the file mid-write, which the profile functions risk on every write anyway.
+  return inPlace();
+}
+
+bool replaceFileContents(TextView path, const std::string& bytes, int patienceMs) {
+  return replaceWithPatience([&] { return tryReplaceFile(path, bytes); }, [&] { return overwriteInPlace(path, bytes); },
+                             patienceMs, [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
+}
+
+bool isReplaceTemporaryName(TextView name) {
+  // "<file>.~<digits>-<digits>.tmp": nothing else in the folder is touched.
+  const TextView suffix = u".tmp";
+  if (name.size() <= suffix.size() || name.substr(name.size() - suffix.size()) != suffix) return false;
+  const size_t marker = name.rfind(u".~");
+  if (marker == TextView::npos || marker == 0) return false;
+  const TextView middle = name.substr(marker + 2, name.size() - suffix.size() - marker - 2);
+  const size_t dash = middle.find(u'-');
+  if (dash == TextView::npos || dash == 0 || dash + 1 == middle.size()) return false;
+  for (size_t i = 0; i < middle.size(); ++i)
+    if (i != dash && (middle[i] < u'0' || middle[i] > u'9')) return false;
+  return true;
+}
+
+int removeStrayReplaceFiles(TextView folder) {
+  if (folder.empty()) return 0;
+  Text prefix(folder);
+  if (prefix.back() != u'\\' && prefix.back() != u'/') prefix += u'\\';
+  int removed = 0;
+  for (const Text& name : listFiles(folder))
+    if (isReplaceTemporaryName(name) && deleteFile(prefix + name)) ++removed;
+  return removed;
+}
+
+}  // namespace ko

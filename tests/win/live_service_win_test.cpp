@@ -1,0 +1,110 @@
+// The settings file held open by another program, on the Windows build: the profile
+// functions keep it open with read and write sharing (no delete sharing) while they read
+// or write, and a program may also hold it without any sharing for a moment.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include "platform/file_system.h"
+#include "platform/service_recorder.h"
+#include "settings/profile_commands.h"
+#include "settings/settings_file.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+#include "unit/settings/settings_save_samples.h"
+
+namespace ko {
+namespace {
+
+class Held {
+ public:
+  Held(const Text& path, DWORD sharing)
+      : handle_(CreateFileW(reinterpret_cast<const wchar_t*>(path.c_str()), GENERIC_READ, sharing, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~Held() {
+    if (ok()) CloseHandle(handle_);
+  }
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+int32_t fileInt(const Text& path, const char16_t* key) {
+  return GetPrivateProfileIntW(L"Setting", reinterpret_cast<const wchar_t*>(key), -12345,
+                               reinterpret_cast<const wchar_t*>(path.c_str()));
+}
+
+TEST(LiveServiceWin, ASaveLandsInAFileTheProfileFunctionsHoldOpen) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  auto record = test::randomRecord(21);
+  ASSERT_TRUE(SaveSettings(*record, path));
+  // The rename is refused while the file is open without delete sharing.
+  {
+    Held reader(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(reader.ok());
+    EXPECT_EQ(tryReplaceFile(path, "x"), ReplaceAttempt::InUse);
+    record->LedColor = 777;
+    record->DoubleClickSpeed = 17;
+    EXPECT_TRUE(SaveSettings(*record, path)) << "the save waits, then writes in place";
+    EXPECT_EQ(fileInt(path, u"LedColor"), 777);
+    EXPECT_EQ(fileInt(path, u"DoubleClickSpeed"), 17);
+  }
+  EXPECT_EQ(listFiles(dir.folder()), std::vector<Text>{u"Mouse.ini"}) << "no temporary file is left";
+  // The whole record is there, as a reload reads it.
+  auto working = std::make_unique<SettingsRecord>();
+  auto buffer = std::make_unique<SettingsRecord>();
+  ASSERT_EQ(reloadSettingsFrom(*working, *buffer, path, kProfileFromFile), SettingsReload::Saved);
+  EXPECT_EQ(working->LedColor, 777);
+  EXPECT_EQ(std::memcmp(working->DPI_INFO, record->DPI_INFO, sizeof record->DPI_INFO), 0);
+  EXPECT_EQ(working->Profiles[3].DPI, record->Profiles[3].DPI);
+}
+
+TEST(LiveServiceWin, AFileHeldWithoutSharingIsNotTakenForAnEmptyOne) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  auto record = test::randomRecord(22);
+  record->LedColor = 4321;
+  ASSERT_TRUE(SaveSettings(*record, path));
+  const std::string before = test::bytesOf(path);
+
+  auto working = std::make_unique<SettingsRecord>(*record);
+  auto buffer = std::make_unique<SettingsRecord>();
+  {
+    Held exclusive(path, 0);
+    ASSERT_TRUE(exclusive.ok());
+    EXPECT_EQ(reloadSettingsFrom(*working, *buffer, path, kProfileFromFile), SettingsReload::Unreadable);
+    EXPECT_EQ(working->LedColor, 4321) << "the working record keeps its values";
+    working->LedColor = 1;
+    EXPECT_FALSE(SaveSettings(*working, path)) << "no save writes a file it could not read";
+
+    // An import of such a file is refused and changes nothing.
+    class Host final : public ProfileHost {
+     public:
+      Host(SettingsRecord& working, SettingsRecord& buffer, Text settings)
+          : working_(working), buffer_(buffer), settings_(std::move(settings)) {}
+      SettingsRecord& working() override { return working_; }
+      SettingsRecord& loadBuffer() override { return buffer_; }
+      const Text& settingsPath() const override { return settings_; }
+      bool saveAndNotify(const std::optional<ServiceNotice>&) override { return ++saves, true; }
+      void refreshAllPages() override {}
+      SettingsRecord& working_;
+      SettingsRecord& buffer_;
+      Text settings_;
+      int saves = 0;
+    } host(*working, *buffer, dir.file(u"other.ini"));
+    EXPECT_FALSE(ImportProfileFile(host, path));
+    EXPECT_EQ(host.saves, 0);
+    EXPECT_EQ(working->LedColor, 1);
+  }
+  EXPECT_EQ(test::bytesOf(path), before);
+  EXPECT_EQ(listFiles(dir.folder()), std::vector<Text>{u"Mouse.ini"});
+}
+
+}  // namespace
+}  // namespace ko
