@@ -97,12 +97,11 @@ int secondLookMs = 0;
 // writes the same file at any moment; when it did so between the read and the commit, the
 // change is made again on its new contents, so its keys are not written over with the
 // ones read before. `apply` reports whether every key was written.
-// A file the profile functions are writing is open without any sharing for that moment:
-// unreadable for a few milliseconds, not for good. They empty it first and then write it
-// whole, and while they hold it even the C library's look at its attributes may fail, so
-// a settings file that seems empty or absent is most likely one being written: it is
-// looked at again for a moment before it is taken as it is (a new installation waits
-// that moment once).
+// A file another program is writing may be unreadable for a few milliseconds, not for
+// good. The profile functions empty it first and then write it whole in 4096-byte blocks,
+// letting others read meanwhile, so a settings file that seems absent, empty or cut at a
+// block boundary is most likely one being written: it is looked at again for a moment
+// before it is taken as it is (a new installation waits that moment once).
 template <typename Apply>
 TransactionOutcome runTransaction(TextView path, Apply apply) {
   constexpr int kAttempts = 8;
@@ -114,7 +113,7 @@ TransactionOutcome runTransaction(TextView path, Apply apply) {
   for (int attempt = 1;; ++attempt) {
     IniTransaction transaction(path);
     const bool emptyOrAbsent =
-        transaction.readable() && (transaction.readEmptyFile() || transaction.readMissingFile());
+        transaction.readable() && (transaction.readLooksCut() || transaction.readMissingFile());
     if (emptyOrAbsent && ++suspicious < kSuspiciousTries) {
       std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
       --attempt;

@@ -13,7 +13,8 @@
 # and lost updates (which must be 0).
 #
 # SOAK_COMMANDS (default 36) commands, SOAK_SEED (default random) for the choices of both
-# sides; scripts/soak.sh runs the long form.
+# sides; scripts/soak.sh runs the long form. SOAK_TRACE=1 prints the macro list after each
+# command (it once went missing under load).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 COMMANDS="${SOAK_COMMANDS:-36}"
@@ -240,7 +241,7 @@ cmd_level() {
   level=$((1 + RANDOM % 12))
   [ "$level" = "$current" ] && level=$((level % 12 + 1))
   # The track spans x 327..752 for levels 1..12.
-  x=$((327 + (level - 1) * 425 / 11 + 3))
+  x=$((330 + (level - 1) * 419 / 11))
   before=$(notices 1302 "$stage" 0)
   click "$x" 300
   command_done "level $level of stage $((stage + 1))" notice_count_reaches 1302 "$stage" 0 $((before + 1))
