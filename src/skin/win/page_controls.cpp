@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/ini_transaction.h"
 #include "settings/profile_file.h"
 #include "skin/skin_files.h"
 
@@ -18,7 +19,11 @@ bool HasGlyph(const ControlSpec& c, const char* glyph) { return std::strcmp(c.gl
 void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& skinFolder, StatePictures when) {
   layout_ = &layout;
   skinFolder_ = skinFolder;
-  const ProfileFile file(skinFolder + u16(layout.layoutFile));
+  // The picture names and every caption come from one reading of the layout file, with the
+  // profile functions' own rules, instead of one reading of it for each key.
+  const Text layoutPath = skinFolder + u16(layout.layoutFile);
+  IniTransaction layoutReads(layoutPath);
+  const ProfileFile file(layoutPath, layoutReads);
   // Each page reads only the picture keys its table names.
   screen_ = ReadSkinScreen(file, ScreenKeys{true, *layout.overPicture != 0, *layout.downPicture != 0,
                                             *layout.disabledPicture != 0});
