@@ -80,7 +80,7 @@ shoot_language() { # tag, language
   shoot_pages "$1"
   shoot_menu_and_chooser "$1"
   kocfg_stop
-  shoot_dialog "$1" key "VX48K2 Gaming Mouse" key-capture
+  shoot_dialog "$1" key "Key capture" key-capture
   shoot_dialog "$1" gunfire "Rapid fire" rapid-fire
   shoot_dialog "$1" xshoot "XShoot" xshoot
   shoot_dialog "$1" dpishift "DPI shift" dpi-shift
