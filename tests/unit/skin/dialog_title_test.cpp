@@ -2,6 +2,7 @@
 // dialog carrying it would take the service's messages while it is open.
 #include <gtest/gtest.h>
 
+#include "app/window_list.h"
 #include "platform/service_window.h"
 #include "skin/dialog_title.h"
 
