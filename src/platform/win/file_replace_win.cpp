@@ -28,9 +28,8 @@ void stampPreciseWriteTime(HANDLE file) {
   SetFileTime(file, nullptr, nullptr, &now);
 }
 
-bool writeFlushed(const Text& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+// Every byte from the file's current position, in chunks WriteFile takes.
+bool writeAll(HANDLE file, const std::string& bytes) {
   bool ok = true;
   size_t done = 0;
   while (ok && done < bytes.size()) {
@@ -39,6 +38,13 @@ bool writeFlushed(const Text& path, const std::string& bytes) {
     ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
     done += written;
   }
+  return ok;
+}
+
+bool writeFlushed(const Text& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = writeAll(file, bytes);
   if (ok) stampPreciseWriteTime(file);
   ok = ok && FlushFileBuffers(file);
   ok = CloseHandle(file) && ok;
@@ -90,15 +96,7 @@ bool overwriteInPlace(TextView path, const std::string& bytes) {
   HANDLE file = CreateFileW(wide(target), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-    DWORD written = 0;
-    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-    done += written;
-  }
-  ok = ok && SetEndOfFile(file);
+  bool ok = writeAll(file, bytes) && SetEndOfFile(file);
   if (ok) stampPreciseWriteTime(file);
   ok = ok && FlushFileBuffers(file);
   ok = CloseHandle(file) && ok;
