@@ -53,15 +53,6 @@ remember() { MODEL["$1/$2"]="$3"; }
 # Takes the key's value from the file as the command's effect.
 remember_from_file() { remember "$1" "$2" "$(value "$1" "$2")"; }
 value_is() { [ "$(value "$1" "$2")" = "$3" ]; }
-record_hex() { # words...: the stored form of a record of 32-bit words
-  local w i byte sum=0 out=""
-  for w in "$@"; do
-    for i in 0 1 2 3; do
-      byte=$(( (w >> (8 * i)) & 255 )); sum=$(( sum + byte )); out+=$(printf '%02X' "$byte")
-    done
-  done
-  printf '%s%02X' "$out" $(( sum & 255 ))
-}
 byte_of() { local hex="$1"; echo $((16#${hex:$((2 * $2)):2})); }
 notices() { sim_messages | grep -c "^$1 $2 $3 " || true; }
 notice_count_reaches() { [ "$(notices "$1" "$2" "$3")" -ge "$4" ]; }

@@ -218,8 +218,8 @@ void CKocfgDlg::showPage(int page) {
   if (page == currentPage_) return;
   if (MainPage* old = PageById(currentPage_)) old->Show(false);
   currentPage_ = page;
-  if (MainPage* shown = PageById(page)) trace::Describe(shown->layout().name);
   if (MainPage* shown = PageById(page)) {
+    trace::Describe(shown->layout().name);
     if (!shown->built()) {
       shown->BuildOnce(hwnd());
       shown->Refresh();
