@@ -28,6 +28,17 @@ bool replaceFileContents(TextView path, const std::string& bytes, int patienceMs
                              patienceMs, [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
 }
 
+std::string paddedToLength(const std::string& bytes, uint64_t oldSize) {
+  if (bytes.size() >= oldSize) return bytes;
+  const bool utf16 = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+                     static_cast<unsigned char>(bytes[1]) == 0xFE;
+  const std::string lineEnd = utf16 ? std::string("\n\0", 2) : std::string("\n");
+  std::string padded = bytes;
+  padded.reserve(static_cast<size_t>(oldSize) + 1);
+  while (padded.size() < oldSize) padded += lineEnd;
+  return padded;
+}
+
 bool isReplaceTemporaryName(TextView name) {
   // "<file>.~<digits>-<digits>.tmp": nothing else in the folder is touched.
   const TextView suffix = u".tmp";

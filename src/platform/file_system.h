@@ -1,5 +1,6 @@
 // Whole-file and folder operations on UTF-16 paths, the same on both builds.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -38,6 +39,11 @@ ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes);
 // profile functions open it, and cuts it to their length. Not atomic: the fallback for a
 // file another program keeps open. False when the file is missing or cannot be written.
 bool overwriteInPlace(TextView path, const std::string& bytes);
+// What the in-place write first puts into a file now `oldSize` bytes long: `bytes`, padded
+// with empty lines (in the file's own encoding) to at least that length. A reader between
+// that write and the cut to the new length then meets the new contents and blank lines,
+// never the new contents followed by the old file's tail.
+std::string paddedToLength(const std::string& bytes, uint64_t oldSize);
 // The settings writers' save: the atomic replace, retried while the file is in use for at
 // most about `patienceMs`, then the in-place write, so the change lands either way. True
 // only when the file holds `bytes`.

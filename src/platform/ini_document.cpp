@@ -63,6 +63,13 @@ std::optional<Document::KeyLine> Document::keyOf(const Line& line) {
   return KeyLine{trimBlanks(text.substr(0, equals)), valueStart};
 }
 
+std::vector<Text> Document::sectionNames() const {
+  std::vector<Text> names;
+  for (const Line& line : lines_)
+    if (const auto name = sectionOf(line)) names.emplace_back(*name);
+  return names;
+}
+
 std::optional<size_t> Document::findSection(TextView section) const {
   for (size_t i = 0; i < lines_.size(); ++i) {
     const auto name = sectionOf(lines_[i]);

@@ -33,6 +33,10 @@ class Document {
   // it dropped; nothing when the section or key is missing.
   std::optional<Text> storedValue(TextView section, TextView key) const;
 
+  // The names of the sections in file order, as written in their headers.
+  std::vector<Text> sectionNames() const;
+  bool hasSection(TextView section) const { return findSection(section).has_value(); }
+
   Text readString(TextView section, TextView key, TextView fallback) const;
   int32_t readInt(TextView section, TextView key, int32_t fallback) const;
   bool readStruct(TextView section, TextView key, void* buffer, size_t size) const;

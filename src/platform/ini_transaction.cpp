@@ -2,11 +2,12 @@
 
 #include "platform/file_system.h"
 #include "platform/ini_engine.h"
+#include "platform/settled_read.h"
 
 namespace ko {
 
-IniTransaction::IniTransaction(TextView path) : path_(path) {
-  existed_ = readFileBytes(path, readBytes_);
+IniTransaction::IniTransaction(TextView path, FileWriters writers) : path_(path) {
+  existed_ = writers == FileWriters::OthersToo ? readSettledFileBytes(path, readBytes_) : readFileBytes(path, readBytes_);
   if (existed_) {
     document_ = ini::Document::fromBytes(readBytes_);
     readable_ = true;

@@ -16,11 +16,16 @@
 
 namespace ko {
 
+// Who writes the file besides this program. A file other programs write at any moment (the
+// settings file, beside the device service) is read only once it is settled
+// (readSettledFileBytes), never half-written.
+enum class FileWriters { OnlyUs, OthersToo };
+
 class IniTransaction final : public ProfileStrings {
  public:
   // Reads the file. A missing file (or folder) starts an empty document, as the first
   // write through the profile functions would.
-  explicit IniTransaction(TextView path);
+  explicit IniTransaction(TextView path, FileWriters writers = FileWriters::OnlyUs);
   IniTransaction(const IniTransaction&) = delete;
   IniTransaction& operator=(const IniTransaction&) = delete;
 

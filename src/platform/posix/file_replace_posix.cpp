@@ -53,7 +53,9 @@ bool overwriteInPlace(TextView path, const std::string& bytes) {
   if (path.empty()) return false;
   const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return false;
-  bool ok = writeAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+  struct stat status {};
+  bool ok = ::fstat(fd, &status) == 0 && writeAll(fd, paddedToLength(bytes, static_cast<uint64_t>(status.st_size))) &&
+            ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   return ok;
 }

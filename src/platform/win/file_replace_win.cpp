@@ -96,7 +96,12 @@ bool overwriteInPlace(TextView path, const std::string& bytes) {
   HANDLE file = CreateFileW(wide(target), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = writeAll(file, bytes) && SetEndOfFile(file);
+  LARGE_INTEGER oldSize{};
+  bool ok = GetFileSizeEx(file, &oldSize) &&
+            writeAll(file, paddedToLength(bytes, static_cast<uint64_t>(oldSize.QuadPart)));
+  LARGE_INTEGER end{};
+  end.QuadPart = static_cast<LONGLONG>(bytes.size());
+  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
   if (ok) stampPreciseWriteTime(file);
   ok = ok && FlushFileBuffers(file);
   ok = CloseHandle(file) && ok;
