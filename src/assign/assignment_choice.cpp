@@ -44,7 +44,7 @@ ChoiceOutcome chooseMacro(AssignmentChoiceHost& host, ButtonAssignment& assignme
   if (!chosen || chosen->position < 0 || static_cast<size_t>(chosen->position) >= macros.size())
     return ChoiceOutcome::Cancelled;
 
-  // The name at the position is what the label refresh will store; the limit is about it.
+  // The name at the position is the one stored; the limit is about it.
   const Text& name = macros.at(static_cast<size_t>(chosen->position));
   const AssignedMacroNames& assigned = host.assignedMacros();
   if (assignment.FunctionCode != function_code::kMacro && assigned.size() >= kMaxMacrosPerProfile &&
@@ -57,6 +57,9 @@ ChoiceOutcome chooseMacro(AssignmentChoiceHost& host, ButtonAssignment& assignme
   assignment.ParamB |= runMode == 2 ? kRunModeToggle : kRunModeOnceOrHeld;
   assignment.ParamA = macroLoopCount(host.macroFolder(), name, strings);
   assignment.ButtonNumber = runMode == 1 ? kHeldMacroButtonNumber : static_cast<uint8_t>(button + 1);
+  // Stored here, not left to the label refresh: that refresh covers the active profile
+  // only, and the service may have switched profiles while the chooser was open.
+  copyToBuffer(name, assignment.MacroName, kMacroNameUnits);
   return ChoiceOutcome::Changed;
 }
 

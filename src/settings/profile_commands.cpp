@@ -4,6 +4,7 @@
 #include "platform/file_title.h"
 #include "settings/profile_file.h"
 #include "settings/settings_file.h"
+#include "settings/stage_records_seen.h"
 
 namespace ko {
 namespace {
@@ -33,6 +34,8 @@ bool SelectProfile(ProfileHost& host, int profileIndex) {
 
 bool ExportProfileFile(ProfileHost& host, TextView path) {
   if (path.empty()) return false;
+  // An export holds the whole record, whatever the file held before.
+  forgetStageRecords(path);
   return SaveSettings(host.working(), path);
 }
 

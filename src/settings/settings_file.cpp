@@ -4,11 +4,14 @@
 #include <chrono>
 #include <cstring>
 #include <iterator>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include "platform/ini_transaction.h"
 #include "settings/factory_assignments.h"
 #include "settings/profile_file.h"
+#include "settings/stage_records_seen.h"
 
 namespace ko {
 namespace {
@@ -84,24 +87,84 @@ bool writeIntegers(const ProfileFile& file, const SettingsRecord& record, const 
 }
 
 // A failed read leaves the record as it was (see the header).
-void readDpiRecords(const ProfileFile& file, SettingsRecord& record) {
+void readDpiRecords(const ProfileFile& file, TextView path, SettingsRecord& record) {
   for (int i = 0; i < kDpiStageCount; ++i)
-    file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
+    if (file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo)))
+      rememberStageRecord(path, i, record.DPI_INFO[i]);
+}
+
+// The stage records a save wrote (the others kept the file's: see stage_records_seen.h),
+// remembered once the save has landed.
+struct StageWrites {
+  bool written[kDpiStageCount] = {};
+  void remember(TextView path, const SettingsRecord& record) const {
+    for (int i = 0; i < kDpiStageCount; ++i)
+      if (written[i]) rememberStageRecord(path, i, record.DPI_INFO[i]);
+  }
+};
+
+// `again`: the records an earlier write of this same save put in the file; a second look
+// writes them again whatever the file holds (a stale copy of another program's may have
+// put an old one back).
+bool writeDpiRecords(const ProfileFile& file, TextView path, const SettingsRecord& record, StageWrites& writes,
+                     const StageWrites* again) {
+  bool ok = true;
+  for (int i = 0; i < kDpiStageCount; ++i) {
+    const Text key = indexedKey("DPI_INFO", i + 1);
+    DpiInfo inFile{};
+    writes.written[i] = false;
+    const bool rewrite = again && again->written[i];
+    if (!rewrite && isStageRecordAsSeen(path, i, record.DPI_INFO[i]) &&
+        file.readStruct(kSettingSection, key, &inFile, sizeof(DpiInfo)))
+      continue;
+    writes.written[i] = file.writeStruct(kSettingSection, key, &record.DPI_INFO[i], sizeof(DpiInfo));
+    ok &= writes.written[i];
+  }
+  return ok;
 }
 
 enum class TransactionOutcome { Committed, NotCommitted, Unreadable };
 
 int secondLookMs = 0;
 
+// The sections each settings file held when this program last read or wrote it. Another
+// writer empties the file and writes it again section by section: a read that lacks a
+// section the file had is most likely one that caught it half-written.
+class KnownSections {
+ public:
+  bool lostSince(TextView path, const ini::Document& now) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto known = sections_.find(Text(path));
+    if (known == sections_.end()) return false;
+    for (const Text& name : known->second)
+      if (!now.hasSection(name)) return true;
+    return false;
+  }
+  void remember(TextView path, const ini::Document& document) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    sections_[Text(path)] = document.sectionNames();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::map<Text, std::vector<Text>> sections_;
+};
+
+KnownSections& knownSections() {
+  static KnownSections known;
+  return known;
+}
+
 // One read-change-write of the file as a transaction. Another program (the device service)
 // writes the same file at any moment; when it did so between the read and the commit, the
 // change is made again on its new contents, so its keys are not written over with the
 // ones read before. `apply` reports whether every key was written.
 // A file another program is writing may be unreadable for a few milliseconds, not for
-// good. The profile functions empty it first and then write it whole in 4096-byte blocks,
-// letting others read meanwhile, so a settings file that seems absent, empty or cut at a
-// block boundary is most likely one being written: it is looked at again for a moment
-// before it is taken as it is (a new installation waits that moment once).
+// good. The profile functions empty it first and then write it again piece by piece,
+// letting others read meanwhile, so a settings file that seems absent, empty, cut at a
+// block boundary or short of a section it had is most likely one being written: it is
+// looked at again for a moment before it is taken as it is (a new installation waits that
+// moment once).
 template <typename Apply>
 TransactionOutcome runTransaction(TextView path, Apply apply) {
   constexpr int kAttempts = 8;
@@ -111,9 +174,10 @@ TransactionOutcome runTransaction(TextView path, Apply apply) {
   int unreadable = 0;
   int suspicious = 0;
   for (int attempt = 1;; ++attempt) {
-    IniTransaction transaction(path);
+    IniTransaction transaction(path, FileWriters::OthersToo);
     const bool emptyOrAbsent =
-        transaction.readable() && (transaction.readLooksCut() || transaction.readMissingFile());
+        transaction.readable() && (transaction.readLooksCut() || transaction.readMissingFile() ||
+                                   knownSections().lostSince(path, transaction.document()));
     if (emptyOrAbsent && ++suspicious < kSuspiciousTries) {
       std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
       --attempt;
@@ -127,7 +191,9 @@ TransactionOutcome runTransaction(TextView path, Apply apply) {
     }
     const bool everyKey = apply(transaction);
     if (attempt < kAttempts && transaction.fileChangedSinceRead()) continue;
-    return transaction.commit() && everyKey ? TransactionOutcome::Committed : TransactionOutcome::NotCommitted;
+    const bool committed = transaction.commit();
+    if (committed) knownSections().remember(path, transaction.document());
+    return committed && everyKey ? TransactionOutcome::Committed : TransactionOutcome::NotCommitted;
   }
 }
 
@@ -192,7 +258,7 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
   record.Profile = profile == kUnset ? 0 : profile;
 
   readIntegers(file, record, std::begin(kLeadingReads), std::end(kLeadingReads));
-  readDpiRecords(file, record);
+  readDpiRecords(file, path, record);
   for (int i = 0; i < kLedModeInfoCount; ++i)
     file.readStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &record.LED_MODE_INFO[i],
                     sizeof(LedModeInfo));
@@ -200,7 +266,10 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
   for (int p = 0; p < kProfileCount; ++p) ReadProfileSection(record.Profiles[p], p, path, strings);
 }
 
-bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
+namespace {
+
+bool writeSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings, StageWrites& writes,
+                   const StageWrites* again = nullptr) {
   const ProfileFile file{Text(path), strings};
   // The click counters are the service's: it counts into the file at any moment, and a
   // save writing back the values of the last reload would lose every click since. A
@@ -211,8 +280,7 @@ bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrin
   const SettingsRecord& out = *counters;
   // Every key is attempted even after a failure: one refused write must not cost the rest.
   bool ok = writeIntegers(file, out, std::begin(kLeadingWrites), std::end(kLeadingWrites));
-  for (int i = 0; i < kDpiStageCount; ++i)
-    ok &= file.writeStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &out.DPI_INFO[i], sizeof(DpiInfo));
+  ok &= writeDpiRecords(file, path, out, writes, again);
   for (int i = 0; i < kLedModeInfoCount; ++i)
     ok &= file.writeStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &out.LED_MODE_INFO[i],
                            sizeof(LedModeInfo));
@@ -221,31 +289,63 @@ bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrin
   return ok;
 }
 
+}  // namespace
+
+bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
+  // Each call of these profile strings writes the file: what was written is there now.
+  StageWrites writes;
+  const bool ok = writeSettings(record, path, strings, writes);
+  writes.remember(path, record);
+  return ok;
+}
+
 void setSaveSecondLookMs(int ms) { secondLookMs = ms; }
 
-bool SaveSettings(const SettingsRecord& record, TextView path) {
-  const auto apply = [&](IniTransaction& transaction) {
-    // A refused key costs only that key, as in the key-by-key save: the rest still goes out.
-    return WriteSettingsFile(record, path, transaction);
-  };
-  if (runTransaction(path, apply) != TransactionOutcome::Committed) return false;
-  // The service's profile functions read the file, change one key in memory and write the
-  // whole file back a moment later; a save that took the file's place in between is
-  // written over with what they had read. A second look puts the change back.
+namespace {
+
+// The service's profile functions read the file, change one key in memory and write the
+// whole file back a moment later; a change that took the file's place in between is
+// written over with what they had read. A second look (and a third) puts it back.
+template <typename Apply>
+bool lookAgain(TextView path, Apply applyAgain) {
   for (int look = 0; look < 2 && secondLookMs > 0; ++look) {
     std::this_thread::sleep_for(std::chrono::milliseconds(secondLookMs));
-    IniTransaction again(path);
+    IniTransaction again(path, FileWriters::OthersToo);
     if (!again.readable()) return false;
-    apply(again);
+    // Caught half-written: the writer is busy, and what it writes next is looked at next.
+    if (knownSections().lostSince(path, again.document())) continue;
+    applyAgain(again);
     if (!again.changesFile()) break;
     if (!again.commit()) return false;
+    knownSections().remember(path, again.document());
   }
   return true;
 }
 
+}  // namespace
+
+bool SaveSettings(const SettingsRecord& record, TextView path) {
+  StageWrites writes;
+  const auto apply = [&](IniTransaction& transaction) {
+    // A refused key costs only that key, as in the key-by-key save: the rest still goes out.
+    return writeSettings(record, path, transaction, writes);
+  };
+  if (runTransaction(path, apply) != TransactionOutcome::Committed) return false;
+  writes.remember(path, record);
+  const StageWrites firstWrites = writes;
+  return lookAgain(path, [&](IniTransaction& again) { writeSettings(record, path, again, writes, &firstWrites); });
+}
+
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change) {
-  return runTransaction(path, [&](IniTransaction& transaction) { return change(transaction); }) ==
-         TransactionOutcome::Committed;
+  bool changed = false;
+  const auto apply = [&](IniTransaction& transaction) {
+    const bool everyKey = change(transaction);
+    changed = transaction.changesFile();
+    return everyKey;
+  };
+  if (runTransaction(path, apply) != TransactionOutcome::Committed) return false;
+  // Only a change can be undone by another writer's old copy.
+  return !changed || lookAgain(path, [&](IniTransaction& again) { change(again); });
 }
 
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
@@ -253,10 +353,14 @@ bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& s
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride) {
-  return runTransaction(path, [&](IniTransaction& transaction) {
-           ReadSettingsFile(record, path, profileOverride, transaction);
-           return WriteSettingsFile(record, path, transaction);
-         }) == TransactionOutcome::Committed;
+  StageWrites writes;
+  if (runTransaction(path, [&](IniTransaction& transaction) {
+        ReadSettingsFile(record, path, profileOverride, transaction);
+        return writeSettings(record, path, transaction, writes);
+      }) != TransactionOutcome::Committed)
+    return false;
+  writes.remember(path, record);
+  return true;
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
@@ -307,7 +411,7 @@ void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex) {
 }
 
 void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  readDpiRecords(ProfileFile{Text(path), strings}, record);
+  readDpiRecords(ProfileFile{Text(path), strings}, path, record);
 }
 
 bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) {
@@ -316,11 +420,13 @@ bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) 
 
 SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
                                   int32_t profileOverride) {
+  StageWrites writes;
   const TransactionOutcome outcome = runTransaction(path, [&](IniTransaction& transaction) {
     ResetSettings(loadBuffer);
     ReadSettingsFile(loadBuffer, path, profileOverride, transaction);
-    return WriteSettingsFile(loadBuffer, path, transaction);
+    return writeSettings(loadBuffer, path, transaction, writes);
   });
+  if (outcome == TransactionOutcome::Committed) writes.remember(path, loadBuffer);
   // A file that is there but cannot be read holds the settings all the same: taking it
   // for an empty one would put load defaults in force and the next save would store them.
   if (outcome == TransactionOutcome::Unreadable) return SettingsReload::Unreadable;

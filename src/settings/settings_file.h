@@ -75,8 +75,9 @@ bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextVie
 
 // Changes a few keys of the file as one transaction of its own (see SaveSettings), not
 // through the profile functions: under Wine those keep the file cached and, when two
-// writes fall within one tick of the file clock, work on an old copy. True when every
-// change was made and the file holds it.
+// writes fall within one tick of the file clock, work on an old copy. A change that wrote
+// something takes a save's second looks too. True when every change was made and the file
+// holds it.
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change);
 
 // Only the six DPI stage records, as the device service rewrote them.

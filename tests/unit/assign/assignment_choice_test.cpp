@@ -56,6 +56,7 @@ class RecordingHost final : public AssignmentChoiceHost {
   std::optional<MacroChoice> runMacroChooser(const MacroChoice& initial) override {
     log.push_back("chooser");
     chooserOpenedWith = initial;
+    if (whileDialogRuns) whileDialogRuns();
     return chooserAnswer;
   }
   void warnLastLeftClick() override { log.push_back("WARN3"); }
@@ -308,6 +309,18 @@ TEST_F(AssignmentChoiceTest, ADialogsResultLandsInTheProfileTheChoiceBeganIn) {
   EXPECT_EQ(button(7).FunctionCode, 25) << "what the service wrote meanwhile stays";
   EXPECT_NE(host_.record->Profiles[4].ButtonAssigned[3].FunctionCode, 5) << "nothing lands in the new profile";
   EXPECT_EQ(host_.record->Profile, 4);
+  EXPECT_EQ(host_.log.back(), "save+1299(2,3)");
+}
+
+// The same with the macro chooser: the label refresh after it covers the new active
+// profile only, so the chosen macro's name is stored with the choice itself.
+TEST_F(AssignmentChoiceTest, AMacroChosenWhileTheProfileChangedKeepsItsName) {
+  host_.addMacros(3);
+  host_.chooserAnswer = MacroChoice{u"m1", 1, 0};
+  host_.whileDialogRuns = [&] { host_.record->Profile = 4; };
+  EXPECT_EQ(apply(3, choice(6)), ChoiceOutcome::Changed);
+  EXPECT_EQ(button(3).FunctionCode, 6);
+  EXPECT_EQ(Text(button(3).MacroName), u"m1");
   EXPECT_EQ(host_.log.back(), "save+1299(2,3)");
 }
 

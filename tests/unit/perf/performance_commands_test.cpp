@@ -133,6 +133,15 @@ TEST_F(PerformanceTest, RepeatedSliderReportsUpdateOnce) {
   EXPECT_EQ(service.messages().back().message, 1297u);
   EXPECT_EQ(service.messages().back().wParam, 255u);
   EXPECT_EQ(service.messages().back().lParam, 255);
+  // A click in between (here: another stage) ends the run: the same level is new there.
+  const int savesBefore = channel.saves;
+  commands.chooseStage(3);
+  filter.forget();
+  report(5, perf_slider::kAcceleration);
+  report(5, perf_slider::kLevel);
+  report(5, perf_slider::kLevel);
+  EXPECT_EQ(working->DPI_INFO[3].level, 5);
+  EXPECT_EQ(channel.saves, savesBefore + 3) << "the stage, the acceleration again, the level once";
   // The filter starts from (0, 0): a first report of position 0 with id 0 is a repeat.
   SliderReportFilter fresh;
   EXPECT_TRUE(fresh.isRepeat(0, 0));

@@ -101,6 +101,92 @@ TEST(LiveService, ASaveUndoneByALateWriteIsPutBack) {
   ASSERT_TRUE(undone);
   EXPECT_TRUE(saved);
   EXPECT_EQ(fileInt(path, u"Setting", u"LedColor"), 31337);
+
+  // The same for a few keys changed on their own (the profile name after an import).
+  const std::string beforeName = test::bytesOf(path);
+  undone = false;
+  std::thread lateNameWriter([&] {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (test::bytesOf(path) == beforeName && std::chrono::steady_clock::now() < giveUp) std::this_thread::yield();
+    undone = writeFileBytes(path, beforeName);
+  });
+  setSaveSecondLookMs(30);
+  const bool named = updateSettingsFile(path, [&](ProfileStrings& file) {
+    return file.writeString(path, u"Setting", u"ProfileName", u"Imported");
+  });
+  setSaveSecondLookMs(0);
+  lateNameWriter.join();
+  ASSERT_TRUE(undone);
+  EXPECT_TRUE(named);
+  EXPECT_EQ(portableProfileStrings().readString(path, u"Setting", u"ProfileName", u""), u"Imported");
+}
+
+// The service writes a stage record and then sends 1224; a save the program makes before
+// that message is handled keeps the service's record, the message then brings it in, and a
+// level the user sets afterwards is saved as usual.
+TEST(LiveService, AStageRecordTheServiceWroteSurvivesASaveMadeBeforeItsMessage) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  auto working = loaded(path);
+  const DpiInfo programs = working->DPI_INFO[4];
+  const DpiInfo services{0, 11, 11, 11};
+  auto& ini = portableProfileStrings();
+  ASSERT_TRUE(ini.writeStruct(path, u"Setting", u"DPI_INFO5", &services, sizeof services));
+
+  working->LedColor = 4242;  // a change of something else, saved before the message
+  ASSERT_TRUE(SaveSettings(*working, path));
+  DpiInfo inFile{};
+  ASSERT_TRUE(ini.readStruct(path, u"Setting", u"DPI_INFO5", &inFile, sizeof inFile));
+  EXPECT_EQ(inFile.level, 11) << "the program's old record " << programs.level << " went back over the service's";
+  EXPECT_EQ(fileInt(path, u"Setting", u"LedColor"), 4242);
+
+  class View final : public ServiceEventView {
+   public:
+    void settingsSaved(bool) override {}
+    void refreshAllPages() override {}
+    void showPage(int) override {}
+    void openHelpFile() override {}
+  } view;
+  ServiceRecorder service;
+  auto buffer = std::make_unique<SettingsRecord>();
+  ServiceEvents events(*working, *buffer, path, view, service);
+  events.handle(from_service::kDpiInfosChanged, 0, 0);
+  EXPECT_EQ(working->DPI_INFO[4].level, 11);
+
+  working->DPI_INFO[4] = DpiInfo{0, 3, 3, 3};  // the user's level
+  ASSERT_TRUE(SaveSettings(*working, path));
+  ASSERT_TRUE(ini.readStruct(path, u"Setting", u"DPI_INFO5", &inFile, sizeof inFile));
+  EXPECT_EQ(inFile.level, 3);
+
+  // A record missing from the file is written whatever the program saw.
+  ASSERT_TRUE(ini.writeString(path, u"Setting", u"DPI_INFO2", u""));
+  ASSERT_TRUE(SaveSettings(*working, path));
+  ASSERT_TRUE(ini.readStruct(path, u"Setting", u"DPI_INFO2", &inFile, sizeof inFile));
+  EXPECT_EQ(inFile.level, working->DPI_INFO[1].level);
+
+  // An export writes the whole record, even over a file it imported from.
+  const Text exported = dir.file(u"mine.prof");
+  ASSERT_TRUE(SaveSettings(*working, exported));
+  auto imported = std::make_unique<SettingsRecord>();
+  ASSERT_EQ(reloadSettingsFrom(*imported, *buffer, exported, 0), SettingsReload::Saved);
+  ASSERT_TRUE(ini.writeStruct(exported, u"Setting", u"DPI_INFO5", &services, sizeof services));
+  class Host final : public ProfileHost {
+   public:
+    Host(SettingsRecord& w, SettingsRecord& b, Text p) : w_(w), b_(b), p_(std::move(p)) {}
+    SettingsRecord& working() override { return w_; }
+    SettingsRecord& loadBuffer() override { return b_; }
+    const Text& settingsPath() const override { return p_; }
+    bool saveAndNotify(const std::optional<ServiceNotice>&) override { return true; }
+    void refreshAllPages() override {}
+
+   private:
+    SettingsRecord& w_;
+    SettingsRecord& b_;
+    Text p_;
+  } host(*imported, *buffer, path);
+  ASSERT_TRUE(ExportProfileFile(host, exported));
+  ASSERT_TRUE(ini.readStruct(exported, u"Setting", u"DPI_INFO5", &inFile, sizeof inFile));
+  EXPECT_EQ(inFile.level, 3);
 }
 
 TEST(LiveService, AFileInUseIsWaitedForBrieflyThenWrittenInPlace) {
