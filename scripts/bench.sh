@@ -29,6 +29,10 @@ if [ ! -f "$WIN_DIR/CMakeCache.txt" ]; then
 fi
 cmake --build "$WIN_DIR" --target Kocfg KBHook kocfg_bench kocfg_probe kocfg_floor Kocfg_timed -j "$JOBS" >/dev/null
 
+# Every Wine process of this run, the core bench's too, starts with the display up: a Wine
+# session begun without one keeps a desktop that later windows cannot show on.
+start_xvfb
+
 echo "== core operations, native ($(uname -m), unsanitized release build)"
 "$BENCH_NATIVE_DIR/companions/kocfg_bench" "$core_runs"
 echo
@@ -41,7 +45,6 @@ if [ ! -f "$DIST_DIR/Kocfg.exe" ] || [ ! -d "$DIST_DIR/skins" ]; then
   echo "no program folder at $DIST_DIR (build native and win first): program figures skipped"
   exit 0
 fi
-start_xvfb
 winpath() { winepath -w "$1" 2>/dev/null; }
 wine "$WIN_DIR/companions/kocfg_probe.exe" "$(winpath "$DIST_DIR/Kocfg.exe")" "$program_runs" \
   --floor "$(winpath "$WIN_DIR/companions/kocfg_floor.exe")" "$(winpath "$DIST_DIR/skins/main_main.png")" \

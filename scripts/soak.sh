@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The long form of the live-service soak (tests/e2e/soak_live_service.sh): the program
+# The long form of the live-service soak (tests/e2e/test_live_service.sh): the program
 # driven through many commands beside a busy device service. Usage:
 #   soak.sh [commands (default 320)] [seed]
 # Build first (build.sh win). Prints commands, service writes, service events and lost
@@ -7,4 +7,4 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 export SOAK_COMMANDS="${1:-320}"
 [ -n "${2:-}" ] && export SOAK_SEED="$2"
-exec bash "$REPO/tests/e2e/soak_live_service.sh"
+exec bash "$REPO/tests/e2e/test_live_service.sh"

@@ -28,6 +28,11 @@ namespace {
 
 const wchar_t kWindowClass[] = L"KocfgMainWindow";
 constexpr UINT_PTR kStartupTimer = 10002;
+// After the first frame the other pages' windows are made, one page a tick, so that a
+// page's first showing costs only its pictures. Creating a window is the dearest part of
+// building a page under Wine.
+constexpr UINT_PTR kPrebuildTimer = 10003;
+constexpr UINT kPrebuildIntervalMs = 40;
 constexpr int kIconResource = 128;
 constexpr DWORD kSavedDirectoryUnits = 520;
 constexpr DWORD kUnreadableSettingsPatienceMs = 3000;
@@ -128,8 +133,11 @@ bool CKocfgDlg::OnCreate() {
 
   skinFolder_ = SkinFolder(programFolder);
   // The first frame shows the start page's background and the faces cut from it; its
-  // other pictures are decoded when the pointer first comes over the window.
-  start_->BuildOnce(hwnd(), PageControls::StatePictures::Later);
+  // other pictures are decoded when the pointer first comes over the window. The
+  // background is decoded on another thread meanwhile the page's controls are made.
+  PictureInAdvance startBackground(PageControls::BackgroundPath(start_->layout(), skinFolder_));
+
+  start_->BuildOnce(hwnd(), PageControls::StatePictures::Later, &startBackground);
   trace::Mark("start page built");
   // The window takes the size of the start page's picture. Without one (a damaged skin
   // folder) it keeps the pages' size: a window of no size could not even be closed.
@@ -193,6 +201,22 @@ void CKocfgDlg::OnStartupTimer() {
   startupTimerDone_ = true;
   for (auto& page : pages_)
     if (page->built()) page->AfterStart();
+  SetTimer(hwnd(), kPrebuildTimer, kPrebuildIntervalMs, nullptr);
+}
+
+void CKocfgDlg::OnPrebuildTimer() {
+  for (auto& page : pages_) {
+    if (page->built()) continue;
+    buildPage(*page, PageControls::StatePictures::WhenShown);
+    return;
+  }
+  KillTimer(hwnd(), kPrebuildTimer);
+}
+
+void CKocfgDlg::buildPage(MainPage& page, PageControls::StatePictures when) {
+  page.BuildOnce(hwnd(), when);
+  page.Refresh();
+  if (startupTimerDone_) page.AfterStart();
 }
 
 void CKocfgDlg::OnDestroy() {
@@ -216,15 +240,12 @@ MainPage* CKocfgDlg::PageById(int page) const {
 
 void CKocfgDlg::showPage(int page) {
   if (page == currentPage_) return;
+  sliderReports_.forget();
   if (MainPage* old = PageById(currentPage_)) old->Show(false);
   currentPage_ = page;
   if (MainPage* shown = PageById(page)) {
     trace::Describe(shown->layout().name);
-    if (!shown->built()) {
-      shown->BuildOnce(hwnd());
-      shown->Refresh();
-      if (startupTimerDone_) shown->AfterStart();
-    }
+    if (!shown->built()) buildPage(*shown, PageControls::StatePictures::Now);
     shown->Show(true);
   }
   start_->ShowFrame();
@@ -265,6 +286,7 @@ void CKocfgDlg::openHelpFile() { OpenHelpFile(); }
 void CKocfgDlg::OnCommand(HWND control) {
   closePopupMenu();
   trace::Action("click");
+  sliderReports_.forget();
   for (auto& page : pages_)
     if (page->built()) page->ClosePopups();
   if (!control) {
@@ -332,6 +354,7 @@ LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, 
   }
   if (serviceEvents_) {
     if (auto result = serviceEvents_->handle(message, wParam, lParam)) {
+      sliderReports_.forget();
       if (message == from_service::kDeviceChanged) {
         for (auto& page : pages_)
           if (page->built()) page->OnDeviceNotice();
@@ -366,6 +389,10 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kStartupTimer) {
         OnStartupTimer();
+        return 0;
+      }
+      if (wParam == kPrebuildTimer) {
+        OnPrebuildTimer();
         return 0;
       }
       return Default(message, wParam, lParam);

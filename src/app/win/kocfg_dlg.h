@@ -36,6 +36,9 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   bool OnCreate();
   void OnInitDialog();
   void OnStartupTimer();
+  void OnPrebuildTimer();
+  // Builds a page not built yet and sets it from the working record.
+  void buildPage(MainPage& page, PageControls::StatePictures when);
   void OnDestroy();
   // Enter and Escape never reach the window or its controls.
   bool PreTranslateMessage(const MSG& message) const;

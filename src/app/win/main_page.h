@@ -18,15 +18,21 @@ class MainPage {
   virtual const WindowLayout& layout() const = 0;
   // Builds the page's controls on the main window, hidden. Pages that make further
   // windows (colour picker, key display) add them here.
-  virtual void Build(HWND parent) { controls_.Build(parent, layout(), window_.skinFolder(), statePictures_); }
+  virtual void Build(HWND parent) {
+    controls_.Build(parent, layout(), window_.skinFolder(), statePictures_, backgroundInAdvance_);
+  }
   // A page is built when it is first needed: the start page at start-up, every other page
-  // when first shown, so start-up decodes only the pictures of the first frame.
+  // in an idle moment after the first frame (its windows only: its pictures are decoded
+  // when it first shows) or when first shown, if that comes sooner.
   bool built() const { return built_; }
-  void BuildOnce(HWND parent, PageControls::StatePictures when = PageControls::StatePictures::Now) {
+  void BuildOnce(HWND parent, PageControls::StatePictures when = PageControls::StatePictures::Now,
+                 PictureInAdvance* background = nullptr) {
     if (built_) return;
     built_ = true;
     statePictures_ = when;
+    backgroundInAdvance_ = background;
     Build(parent);
+    backgroundInAdvance_ = nullptr;
   }
   // The page became current (true) or stopped being current (false).
   virtual void Show(bool visible) { controls_.ShowPage(visible); }
@@ -59,6 +65,7 @@ class MainPage {
  private:
   bool built_ = false;
   PageControls::StatePictures statePictures_ = PageControls::StatePictures::Now;
+  PictureInAdvance* backgroundInAdvance_ = nullptr;  // only while Build runs
 };
 
 }  // namespace ko

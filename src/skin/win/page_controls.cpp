@@ -16,7 +16,25 @@ bool HasGlyph(const ControlSpec& c, const char* glyph) { return std::strcmp(c.gl
 
 }  // namespace
 
-void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& skinFolder, StatePictures when) {
+namespace {
+
+// Each page reads only the picture keys its table names.
+SkinScreen ReadScreen(const ProfileFile& file, const WindowLayout& layout) {
+  return ReadSkinScreen(file, ScreenKeys{true, *layout.overPicture != 0, *layout.downPicture != 0,
+                                         *layout.disabledPicture != 0});
+}
+
+}  // namespace
+
+Text PageControls::BackgroundPath(const WindowLayout& layout, const Text& skinFolder) {
+  const Text layoutPath = skinFolder + u16(layout.layoutFile);
+  IniTransaction layoutReads(layoutPath);
+  const Text name = ReadScreen(ProfileFile(layoutPath, layoutReads), layout).main;
+  return name.empty() ? Text() : skinFolder + name;
+}
+
+void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& skinFolder, StatePictures when,
+                         PictureInAdvance* inAdvance) {
   layout_ = &layout;
   skinFolder_ = skinFolder;
   // The picture names and every caption come from one reading of the layout file, with the
@@ -24,12 +42,9 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
   const Text layoutPath = skinFolder + u16(layout.layoutFile);
   IniTransaction layoutReads(layoutPath);
   const ProfileFile file(layoutPath, layoutReads);
-  // Each page reads only the picture keys its table names.
-  screen_ = ReadSkinScreen(file, ScreenKeys{true, *layout.overPicture != 0, *layout.downPicture != 0,
-                                            *layout.disabledPicture != 0});
-  main_ = loadPicture(screen_.main);
+  screen_ = ReadScreen(file, layout);
+  picturesWhenShown_ = when == StatePictures::WhenShown;
   statesPending_ = true;
-  const bool deferred = when == StatePictures::Later;
 
   const size_t count = layout.controls.size();
   captions_.assign(count, Text());
@@ -42,6 +57,7 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
   shown_.assign(count, true);
   for (size_t i = 0; i < count; ++i)
     if (layout.controls[i].captionNumber) captions_[i] = ReadButtonCaption(file, layout.controls[i].captionNumber);
+  const CreateHiddenOn hidden(parent);
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& entry = layout.controls[i];
     const RECT rect = ToRect(entry.rect);
@@ -50,11 +66,6 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
       case ControlKind::Button: {
         auto button = std::make_unique<CBitmapBtn>();
         button->Create(parent, rect, 0);
-        // The faces come with the state pictures; until then a face cut from the
-        // background is all the first frame needs.
-        if (deferred && (entry.look != ControlLook::None || entry.captionNumber))
-          button->SetImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), SkinImage(),
-                            SkinImage(), SkinImage());
         // Check boxes and radio marks sit at the left of their face and the text follows
         // them, wrapped when the face has room for two lines; other left-aligned captions
         // start at the face's left edge.
@@ -91,7 +102,6 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         auto slider = std::make_unique<CPngHSliderBar>();
         slider->SetRange(entry.rangeMin, entry.rangeMax);
         slider->Create(skinFolder + u16(entry.thumb), u"", rect, parent, entry.id);
-        if (deferred) slider->SetTrackImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), nullptr);
         ShowWindow(slider->hwnd(), SW_HIDE);
         sliders_[i] = std::move(slider);
         break;
@@ -110,7 +120,26 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
     // A control without a place shows nowhere.
     if (entry.rect.empty()) shown_[i] = false;
   }
-  if (when == StatePictures::Now) CompleteStatePictures();
+  if (picturesWhenShown_) return;
+  const Text backgroundPath = screen_.main.empty() ? Text() : skinFolder_ + screen_.main;
+  main_ = inAdvance && inAdvance->path() == backgroundPath ? inAdvance->take() : loadPicture(screen_.main);
+  if (when == StatePictures::Now) {
+    CompleteStatePictures();
+    return;
+  }
+  // The faces come with the state pictures; until then a face cut from the background is
+  // all the first frame needs.
+  for (size_t i = 0; i < count; ++i) {
+    const ControlSpec& entry = layout.controls[i];
+    const PixelRect& r = entry.rect;
+    if (CBitmapBtn* button = buttons_[i].get()) {
+      if (entry.look != ControlLook::None || entry.captionNumber)
+        button->SetImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), SkinImage(),
+                          SkinImage(), SkinImage());
+    } else if (CPngHSliderBar* slider = sliders_[i].get()) {
+      slider->SetTrackImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), nullptr);
+    }
+  }
 }
 
 SkinImage PageControls::loadPicture(const Text& name) const {
@@ -183,6 +212,10 @@ void PageControls::ShowPage(bool visible) {
   // The background is drawn only while its page shows: decoded when the page shows again,
   // freed when it stops.
   if (visible && main_.empty() && layout_) main_ = loadPicture(screen_.main);
+  if (visible && picturesWhenShown_) {
+    picturesWhenShown_ = false;
+    CompleteStatePictures();
+  }
   if (!visible) main_ = SkinImage();
   for (int i = 0; i < static_cast<int>(shown_.size()); ++i) Apply(i);
 }

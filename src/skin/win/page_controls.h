@@ -9,6 +9,7 @@
 #include "skin/win/bitmap_btn.h"
 #include "skin/win/clr_edit.h"
 #include "skin/win/list_box_ex.h"
+#include "skin/win/picture_in_advance.h"
 #include "skin/win/png_hslider.h"
 #include "skin/win/skin_image.h"
 #include "skin/win/static_trans.h"
@@ -23,13 +24,19 @@ class PageControls {
   PageControls(const PageControls&) = delete;
   PageControls& operator=(const PageControls&) = delete;
 
-  enum class StatePictures { Now, Later };
+  enum class StatePictures { Now, Later, WhenShown };
   // Reads the layout file from the skin folder, loads the pictures it names and creates
   // every control of the table, hidden. With `Later` only the background is decoded and
   // the controls show the faces cut from it until CompleteStatePictures: the first frame
-  // of the program needs no more.
+  // of the program needs no more. With `WhenShown` no picture is decoded at all until the
+  // page is first shown, which then gives every control its faces before it paints: a
+  // page can be built in an idle moment at the cost of its windows only.
+  // A background already being decoded (`inAdvance`, for this layout's picture) is taken
+  // from there once the controls are made.
   void Build(HWND parent, const WindowLayout& layout, const Text& skinFolder,
-             StatePictures when = StatePictures::Now);
+             StatePictures when = StatePictures::Now, PictureInAdvance* inAdvance = nullptr);
+  // The file of the layout's background picture, as Build would load it.
+  static Text BackgroundPath(const WindowLayout& layout, const Text& skinFolder);
   // Decodes the window's other pictures, gives every control all its state pictures and
   // frees those pictures again. Once; nothing after that.
   void CompleteStatePictures();
@@ -69,6 +76,7 @@ class PageControls {
   SkinScreen screen_;  // the picture names of the layout file
   SkinImage main_;
   bool statesPending_ = false;
+  bool picturesWhenShown_ = false;
   std::vector<Text> captions_;
   std::vector<std::unique_ptr<CBitmapBtn>> buttons_;
   std::vector<std::unique_ptr<CStaticTrans>> labels_;

@@ -4,8 +4,12 @@ namespace ko {
 namespace {
 
 const wchar_t kControlProperty[] = L"ko.SkinControl";
+thread_local HWND hiddenParent = nullptr;
 
 }  // namespace
+
+CreateHiddenOn::CreateHiddenOn(HWND parent) : previous_(hiddenParent) { hiddenParent = parent; }
+CreateHiddenOn::~CreateHiddenOn() { hiddenParent = previous_; }
 
 SkinControl::~SkinControl() { Destroy(); }
 
@@ -23,6 +27,7 @@ bool SkinControl::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 bool SkinControl::CreateControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, DWORD exStyle,
                                 const RECT& r, HWND parent, int id) {
   Destroy();
+  if (parent && parent == hiddenParent) style &= ~WS_VISIBLE;
   HWND window = CreateWindowExW(exStyle, windowClass, text, style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                 nullptr);

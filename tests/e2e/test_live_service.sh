@@ -63,7 +63,8 @@ command_done() { # description, check...
   local description="$1"; shift
   COMMANDS_DONE=$((COMMANDS_DONE + 1))
   if ! wait_for 20 "$@"; then
-    log "command $COMMANDS_DONE ($description) did not take effect"
+    log "command $COMMANDS_DONE ($description) did not take effect (screen: failed-$COMMANDS_DONE.png)"
+    screenshot "failed-$COMMANDS_DONE" || true
     COMMAND_FAILURES=$((COMMAND_FAILURES + 1))
   fi
   printf '  %3d %s\n' "$COMMANDS_DONE" "$description" >&2
