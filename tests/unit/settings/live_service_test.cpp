@@ -30,6 +30,15 @@ int32_t fileInt(TextView path, const char16_t* section, const char16_t* key) {
   return portableProfileStrings().readInt(path, section, key, -12345);
 }
 
+// A window that shows nothing of what the service events do.
+class QuietView final : public ServiceEventView {
+ public:
+  void settingsSaved(bool) override {}
+  void refreshAllPages() override {}
+  void showPage(int) override {}
+  void openHelpFile() override {}
+};
+
 std::unique_ptr<SettingsRecord> loaded(TextView path) {
   auto working = std::make_unique<SettingsRecord>();
   auto buffer = std::make_unique<SettingsRecord>();
@@ -140,13 +149,7 @@ TEST(LiveService, AStageRecordTheServiceWroteSurvivesASaveMadeBeforeItsMessage) 
   EXPECT_EQ(inFile.level, 11) << "the program's old record " << programs.level << " went back over the service's";
   EXPECT_EQ(fileInt(path, u"Setting", u"LedColor"), 4242);
 
-  class View final : public ServiceEventView {
-   public:
-    void settingsSaved(bool) override {}
-    void refreshAllPages() override {}
-    void showPage(int) override {}
-    void openHelpFile() override {}
-  } view;
+  QuietView view;
   ServiceRecorder service;
   auto buffer = std::make_unique<SettingsRecord>();
   ServiceEvents events(*working, *buffer, path, view, service);
@@ -334,13 +337,7 @@ TEST(LiveService, AFileThatCannotBeReadIsNeverTakenForAnEmptyOne) {
 TEST(LiveService, NoNoticeGoesOutForASaveThatDidNotLand) {
   test::TempDir dir;
   const Text path = dir.file(u"missing\\Mouse.ini");  // no folder: the save fails
-  class View final : public ServiceEventView {
-   public:
-    void settingsSaved(bool) override {}
-    void refreshAllPages() override {}
-    void showPage(int) override {}
-    void openHelpFile() override {}
-  } view;
+  QuietView view;
   ServiceRecorder service;
   auto working = std::make_unique<SettingsRecord>();
   auto buffer = std::make_unique<SettingsRecord>();
