@@ -43,9 +43,9 @@ class IniTransaction final : public ProfileStrings {
   bool readLooksCut() const { return existed_ && readBytes_.size() % 4096 == 0; }
   // No file was found (a new one will be made).
   bool readMissingFile() const { return !existed_ && readable_; }
-  // Whether committing would change the file: the writes made gave a document other than
-  // the one read.
-  bool changesFile() const { return readable_ && document_.toBytes() != readBytes_; }
+  // Whether committing would change the file: writes were made and gave a document other
+  // than the one read (with no write at all, nothing is rendered to tell).
+  bool changesFile() const { return readable_ && changed_ && document_.toBytes() != readBytes_; }
 
   // Writes the changed document in place of the file (replaceFileContents: atomically, or in
   // place when another program keeps the file open). True when there was nothing to write;

@@ -1,6 +1,8 @@
 #include "platform/settled_read.h"
 
 #include <chrono>
+#include <map>
+#include <mutex>
 #include <thread>
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
@@ -12,6 +14,31 @@ constexpr int kPauseMs = 2;
 // A file last written longer ago than this has no writer half-way through it: the
 // profile functions write a settings file in well under a millisecond.
 constexpr int64_t kQuietAge = 50 * 10000LL;  // 50 ms in 100-ns units
+
+// The stamp each file had when a read of it was last found settled: a file still at that
+// stamp is that same settled file, and reading it again (the program reads the settings
+// file many times in a row) needs no second look.
+class SettledStamps {
+ public:
+  bool holds(TextView path, const FileStamp& stamp) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto known = stamps_.find(Text(path));
+    return known != stamps_.end() && known->second == stamp;
+  }
+  void remember(TextView path, const FileStamp& stamp) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    stamps_[Text(path)] = stamp;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::map<Text, FileStamp> stamps_;
+};
+
+SettledStamps& settledStamps() {
+  static SettledStamps stamps;
+  return stamps;
+}
 
 }  // namespace
 
@@ -30,10 +57,14 @@ bool readSettledFileBytes(TextView path, std::string& bytes, int patienceMs, con
     if (!stamped || !readFileStamp(path, after)) return true;
     const bool outOfTime = waited >= patienceMs;
     if (before == after && after.size == bytes.size()) {
-      if (currentFileTime() - after.writeTime > kQuietAge || outOfTime) return true;
+      if (settledStamps().holds(path, after) || currentFileTime() - after.writeTime > kQuietAge || outOfTime)
+        return true;
       pause(kPauseMs);
       FileStamp later;
-      if (readFileStamp(path, later) && later == after) return true;
+      if (readFileStamp(path, later) && later == after) {
+        settledStamps().remember(path, after);
+        return true;
+      }
     } else if (outOfTime) {
       return true;
     } else {

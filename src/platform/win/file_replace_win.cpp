@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <string>
+#include "platform/file_stamp.h"
 #include "platform/file_system.h"
 
 namespace ko {
@@ -83,6 +84,29 @@ ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
 
 bool entryExists(TextView path) {
   return !path.empty() && GetFileAttributesW(wide(Text(path))) != INVALID_FILE_ATTRIBUTES;
+}
+
+namespace {
+
+int64_t fromFileTime(const FILETIME& time) {
+  return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+}  // namespace
+
+bool readFileStamp(TextView path, FileStamp& stamp) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (path.empty() || !GetFileAttributesExW(wide(Text(path)), GetFileExInfoStandard, &data)) return false;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  stamp.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  stamp.writeTime = fromFileTime(data.ftLastWriteTime);
+  return true;
+}
+
+int64_t currentFileTime() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return fromFileTime(now);
 }
 
 bool replaceFileAtomically(TextView path, const std::string& bytes) {

@@ -37,6 +37,12 @@ TEST(SettledRead, AFileStillBeingWrittenIsReadAgainOnceTheWriterIsDone) {
   }));
   EXPECT_EQ(bytes, kHead + kTail);
   EXPECT_GE(pauses, 1);
+
+  // Read again unchanged, still recent: it is the file already found settled.
+  int againPauses = 0;
+  ASSERT_TRUE(readSettledFileBytes(path, bytes, 300, [&](int) { ++againPauses; }));
+  EXPECT_EQ(bytes, kHead + kTail);
+  EXPECT_EQ(againPauses, 0);
 }
 
 TEST(SettledRead, AQuietFileIsReadAtOnceAndAFileNeverQuietWithinThePatienceAsLastRead) {
