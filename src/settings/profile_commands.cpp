@@ -4,7 +4,7 @@
 #include "platform/file_title.h"
 #include "settings/profile_file.h"
 #include "settings/settings_file.h"
-#include "settings/stage_records_seen.h"
+#include "settings/file_as_seen.h"
 
 namespace ko {
 namespace {

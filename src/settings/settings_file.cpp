@@ -4,14 +4,12 @@
 #include <chrono>
 #include <cstring>
 #include <iterator>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <thread>
 #include "platform/ini_transaction.h"
 #include "settings/factory_assignments.h"
 #include "settings/profile_file.h"
-#include "settings/stage_records_seen.h"
+#include "settings/file_as_seen.h"
 
 namespace ko {
 namespace {
@@ -93,7 +91,7 @@ void readDpiRecords(const ProfileFile& file, TextView path, SettingsRecord& reco
       rememberStageRecord(path, i, record.DPI_INFO[i]);
 }
 
-// The stage records a save wrote (the others kept the file's: see stage_records_seen.h),
+// The stage records a save wrote (the others kept the file's: see file_as_seen.h),
 // remembered once the save has landed.
 struct StageWrites {
   bool written[kDpiStageCount] = {};
@@ -127,34 +125,6 @@ enum class TransactionOutcome { Committed, NotCommitted, Unreadable };
 
 int secondLookMs = 0;
 
-// The sections each settings file held when this program last read or wrote it. Another
-// writer empties the file and writes it again section by section: a read that lacks a
-// section the file had is most likely one that caught it half-written.
-class KnownSections {
- public:
-  bool lostSince(TextView path, const ini::Document& now) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    const auto known = sections_.find(Text(path));
-    if (known == sections_.end()) return false;
-    for (const Text& name : known->second)
-      if (!now.hasSection(name)) return true;
-    return false;
-  }
-  void remember(TextView path, const ini::Document& document) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    sections_[Text(path)] = document.sectionNames();
-  }
-
- private:
-  std::mutex mutex_;
-  std::map<Text, std::vector<Text>> sections_;
-};
-
-KnownSections& knownSections() {
-  static KnownSections known;
-  return known;
-}
-
 // One read-change-write of the file as a transaction. Another program (the device service)
 // writes the same file at any moment; when it did so between the read and the commit, the
 // change is made again on its new contents, so its keys are not written over with the
@@ -177,7 +147,7 @@ TransactionOutcome runTransaction(TextView path, Apply apply) {
     IniTransaction transaction(path, FileWriters::OthersToo);
     const bool emptyOrAbsent =
         transaction.readable() && (transaction.readLooksCut() || transaction.readMissingFile() ||
-                                   knownSections().lostSince(path, transaction.document()));
+                                   lostSectionsSince(path, transaction.document()));
     if (emptyOrAbsent && ++suspicious < kSuspiciousTries) {
       std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
       --attempt;
@@ -192,7 +162,7 @@ TransactionOutcome runTransaction(TextView path, Apply apply) {
     const bool everyKey = apply(transaction);
     if (attempt < kAttempts && transaction.fileChangedSinceRead()) continue;
     const bool committed = transaction.commit();
-    if (committed) knownSections().remember(path, transaction.document());
+    if (committed) rememberSections(path, transaction.document());
     return committed && everyKey ? TransactionOutcome::Committed : TransactionOutcome::NotCommitted;
   }
 }
@@ -313,11 +283,11 @@ bool lookAgain(TextView path, Apply applyAgain) {
     IniTransaction again(path, FileWriters::OthersToo);
     if (!again.readable()) return false;
     // Caught half-written: the writer is busy, and what it writes next is looked at next.
-    if (knownSections().lostSince(path, again.document())) continue;
+    if (lostSectionsSince(path, again.document())) continue;
     applyAgain(again);
     if (!again.changesFile()) break;
     if (!again.commit()) return false;
-    knownSections().remember(path, again.document());
+    rememberSections(path, again.document());
   }
   return true;
 }

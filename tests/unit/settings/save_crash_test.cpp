@@ -17,7 +17,7 @@
 #include "settings/settings_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "settings/stage_records_seen.h"
+#include "settings/file_as_seen.h"
 #include "unit/settings/settings_save_samples.h"
 
 namespace ko {
