@@ -129,17 +129,7 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
   }
   // The faces come with the state pictures; until then a face cut from the background is
   // all the first frame needs.
-  for (size_t i = 0; i < count; ++i) {
-    const ControlSpec& entry = layout.controls[i];
-    const PixelRect& r = entry.rect;
-    if (CBitmapBtn* button = buttons_[i].get()) {
-      if (entry.look != ControlLook::None || entry.captionNumber)
-        button->SetImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), SkinImage(),
-                          SkinImage(), SkinImage());
-    } else if (CPngHSliderBar* slider = sliders_[i].get()) {
-      slider->SetTrackImages(r.left, r.top, r.width(), r.height(), backgroundOr(entry.sources.normal), nullptr);
-    }
-  }
+  GiveFaces([this](Picture which) -> const SkinImage& { return backgroundOr(which); }, false);
 }
 
 SkinImage PageControls::loadPicture(const Text& name) const {
@@ -170,17 +160,24 @@ void PageControls::CompleteStatePictures() {
       default: return main;
     }
   };
+  GiveFaces(picture, true);
+}
+
+void PageControls::GiveFaces(const std::function<const SkinImage&(Picture)>& picture, bool states) {
+  static const SkinImage none;
+  const auto state = [&](Picture which) -> const SkinImage& { return states ? picture(which) : none; };
   const size_t count = layout_->controls.size();
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& entry = layout_->controls[i];
     const PixelRect& r = entry.rect;
     if (CBitmapBtn* button = buttons_[i].get()) {
       if (entry.look != ControlLook::None || entry.captionNumber)
-        button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
-                          picture(entry.sources.over), picture(entry.sources.down), picture(entry.sources.disabled));
+        button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal), state(entry.sources.over),
+                          state(entry.sources.down), state(entry.sources.disabled));
     } else if (CPngHSliderBar* slider = sliders_[i].get()) {
-      const SkinImage* filled = entry.sources.down == Picture::None ? nullptr : &picture(entry.sources.down);
-      slider->SetTrackImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal), filled);
+      const bool filled = states && entry.sources.down != Picture::None;
+      slider->SetTrackImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
+                             filled ? &picture(entry.sources.down) : nullptr);
     }
   }
 }

@@ -4,6 +4,7 @@
 // made by their windows.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <memory>
 #include <vector>
 #include "skin/win/bitmap_btn.h"
@@ -67,6 +68,10 @@ class PageControls {
 
  private:
   void Apply(int index);
+  // Gives every button and slider its faces, cut from the full picture `picture` names;
+  // without `states` only the normal face (the first frame's): no hover, pressed, disabled
+  // or filled face.
+  void GiveFaces(const std::function<const SkinImage&(Picture)>& picture, bool states);
   SkinImage loadPicture(const Text& name) const;
   // The background for `which` == Main, an empty picture otherwise.
   const SkinImage& backgroundOr(Picture which) const;
