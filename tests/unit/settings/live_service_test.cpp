@@ -20,6 +20,7 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_save_samples.h"
+#include "unit/settings/silent_service_view.h"
 
 namespace ko {
 namespace {
@@ -29,15 +30,6 @@ namespace fs = std::filesystem;
 int32_t fileInt(TextView path, const char16_t* section, const char16_t* key) {
   return portableProfileStrings().readInt(path, section, key, -12345);
 }
-
-// A window that shows nothing of what the service events do.
-class QuietView final : public ServiceEventView {
- public:
-  void settingsSaved(bool) override {}
-  void refreshAllPages() override {}
-  void showPage(int) override {}
-  void openHelpFile() override {}
-};
 
 std::unique_ptr<SettingsRecord> loaded(TextView path) {
   auto working = std::make_unique<SettingsRecord>();
@@ -149,7 +141,7 @@ TEST(LiveService, AStageRecordTheServiceWroteSurvivesASaveMadeBeforeItsMessage) 
   EXPECT_EQ(inFile.level, 11) << "the program's old record " << programs.level << " went back over the service's";
   EXPECT_EQ(fileInt(path, u"Setting", u"LedColor"), 4242);
 
-  QuietView view;
+  test::SilentServiceView view;
   ServiceRecorder service;
   auto buffer = std::make_unique<SettingsRecord>();
   ServiceEvents events(*working, *buffer, path, view, service);
@@ -337,7 +329,7 @@ TEST(LiveService, AFileThatCannotBeReadIsNeverTakenForAnEmptyOne) {
 TEST(LiveService, NoNoticeGoesOutForASaveThatDidNotLand) {
   test::TempDir dir;
   const Text path = dir.file(u"missing\\Mouse.ini");  // no folder: the save fails
-  QuietView view;
+  test::SilentServiceView view;
   ServiceRecorder service;
   auto working = std::make_unique<SettingsRecord>();
   auto buffer = std::make_unique<SettingsRecord>();

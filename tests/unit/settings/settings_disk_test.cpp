@@ -13,6 +13,7 @@
 #include "settings/settings_file.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_key_order.h"
+#include "unit/settings/silent_service_view.h"
 
 namespace ko {
 namespace {
@@ -153,14 +154,6 @@ TEST(SettingsOnDisk, AMissingFolderLoadsDefaultsAndReportsTheFailedSave) {
   EXPECT_FALSE(std::filesystem::exists(dir.fsFile(u"absent")));
 }
 
-class SilentView final : public ServiceEventView {
- public:
-  void settingsSaved(bool) override {}
-  void refreshAllPages() override {}
-  void showPage(int) override {}
-  void openHelpFile() override {}
-};
-
 TEST(SettingsOnDisk, TheServiceIsToldOnlyAfterTheFileHoldsTheChange) {
   test::TempDir dir;
   const Text path = dir.file(u"Mouse.ini");
@@ -168,7 +161,7 @@ TEST(SettingsOnDisk, TheServiceIsToldOnlyAfterTheFileHoldsTheChange) {
   reloadSettings(*r.working, *r.buffer, path, kProfileFromFile, portableProfileStrings());
   ServiceRecorder service;
   service.setSnapshot([&] { return readAll(dir.fsFile(u"Mouse.ini")); });
-  SilentView view;
+  test::SilentServiceView view;
   ServiceEvents events(*r.working, *r.buffer, path, view, service, portableProfileStrings());
   r.working->LedColor = 0x00ABCDEF;
   EXPECT_EQ(events.handle(1034, 0, 12), 0);  // the service asks for the settings to be applied
