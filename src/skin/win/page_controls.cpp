@@ -136,6 +136,10 @@ SkinImage PageControls::loadPicture(const Text& name) const {
   return name.empty() ? SkinImage() : SkinImage::Load(skinFolder_ + name);
 }
 
+SkinImage PageControls::pictureToCut(const Text& name) const {
+  return name.empty() ? SkinImage() : SkinImage::LoadForCutting(skinFolder_ + name);
+}
+
 const SkinImage& PageControls::backgroundOr(Picture which) const {
   static const SkinImage none;
   return which == Picture::Main ? main_ : none;
@@ -144,14 +148,14 @@ const SkinImage& PageControls::backgroundOr(Picture which) const {
 void PageControls::CompleteStatePictures() {
   if (!statesPending_ || !layout_) return;
   statesPending_ = false;
-  // The other full pictures serve only the cutting of state pictures: decoded here, freed
-  // when this returns. Only the background stays.
+  // The other full pictures serve only the cutting of state pictures: read here, freed
+  // when this returns, and never copied whole. Only the background stays.
   // A page that is not showing holds no background; the cutting needs one.
-  const SkinImage reloaded = main_.empty() ? loadPicture(screen_.main) : SkinImage();
+  const SkinImage reloaded = main_.empty() ? pictureToCut(screen_.main) : SkinImage();
   const SkinImage& main = main_.empty() ? reloaded : main_;
-  const SkinImage over = loadPicture(screen_.over);
-  const SkinImage down = loadPicture(screen_.down);
-  const SkinImage disabled = loadPicture(screen_.disabled);
+  const SkinImage over = pictureToCut(screen_.over);
+  const SkinImage down = pictureToCut(screen_.down);
+  const SkinImage disabled = pictureToCut(screen_.disabled);
   auto picture = [&](Picture which) -> const SkinImage& {
     switch (which) {
       case Picture::Over: return over;

@@ -73,6 +73,7 @@ class PageControls {
   // or filled face.
   void GiveFaces(const std::function<const SkinImage&(Picture)>& picture, bool states);
   SkinImage loadPicture(const Text& name) const;
+  SkinImage pictureToCut(const Text& name) const;
   // The background for `which` == Main, an empty picture otherwise.
   const SkinImage& backgroundOr(Picture which) const;
 

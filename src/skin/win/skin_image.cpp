@@ -3,14 +3,25 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
-#include "skin/win/picture_file.h"
+#include <utility>
+
+#include "skin/win/picture_frame.h"
 
 namespace ko {
 
 SkinImage::SkinImage() = default;
 SkinImage::~SkinImage() = default;
-SkinImage::SkinImage(SkinImage&&) noexcept = default;
-SkinImage& SkinImage::operator=(SkinImage&&) noexcept = default;
+SkinImage::SkinImage(SkinImage&& other) noexcept { *this = std::move(other); }
+
+SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
+  if (this == &other) return *this;
+  bitmap_ = std::move(other.bitmap_);
+  frame_ = std::move(other.frame_);
+  width_ = other.width_;
+  height_ = other.height_;
+  other.width_ = other.height_ = 0;
+  return *this;
+}
 
 SkinImage::SkinImage(std::unique_ptr<Gdiplus::Bitmap> bitmap) : bitmap_(std::move(bitmap)) {
   if (bitmap_ && bitmap_->GetLastStatus() == Gdiplus::Ok && bitmap_->GetWidth() > 0 && bitmap_->GetHeight() > 0) {
@@ -22,32 +33,23 @@ SkinImage::SkinImage(std::unique_ptr<Gdiplus::Bitmap> bitmap) : bitmap_(std::mov
 }
 
 SkinImage SkinImage::Load(TextView path) {
-  if (path.empty()) return {};
-  // Decoding from a copy in memory keeps the file free for the skin's maker to replace and
-  // lets an unreadable file fail here, quietly.
-  DWORD size = 0;
-  HGLOBAL memory = ReadFileToGlobalMemory(path, &size);
-  if (!memory) return {};
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
-    GlobalFree(memory);
-    return {};
-  }
-  std::unique_ptr<Gdiplus::Bitmap> decoded(Gdiplus::Bitmap::FromStream(stream));
+  const std::unique_ptr<PictureFrame> frame = PictureFrame::Open(path);
+  return SkinImage(frame->Copy(0, 0, frame->width(), frame->height()));
+}
+
+SkinImage SkinImage::LoadForCutting(TextView path) {
   SkinImage image;
-  if (decoded && decoded->GetLastStatus() == Gdiplus::Ok) {
-    // The stream must outlive a bitmap made from it; a clone stands on its own.
-    const Gdiplus::Rect all(0, 0, static_cast<INT>(decoded->GetWidth()), static_cast<INT>(decoded->GetHeight()));
-    image = SkinImage(std::unique_ptr<Gdiplus::Bitmap>(decoded->Clone(all, decoded->GetPixelFormat())));
-  }
-  decoded.reset();
-  stream->Release();
+  image.frame_ = PictureFrame::Open(path);
+  image.width_ = image.frame_->width();
+  image.height_ = image.frame_->height();
+  if (image.width_ == 0) image.frame_.reset();
   return image;
 }
 
 SkinImage SkinImage::Cut(int x, int y, int width, int height) const {
-  if (!bitmap_ || width <= 0 || height <= 0 || x < 0 || y < 0 || x + width > width_ || y + height > height_)
+  if (empty() || width <= 0 || height <= 0 || x < 0 || y < 0 || x + width > width_ || y + height > height_)
     return {};
+  if (frame_) return SkinImage(frame_->Copy(x, y, width, height));
   return SkinImage(std::unique_ptr<Gdiplus::Bitmap>(
       bitmap_->Clone(Gdiplus::Rect(x, y, width, height), bitmap_->GetPixelFormat())));
 }
@@ -59,6 +61,17 @@ void SkinImage::DrawStretched(HDC dc, int x, int y, int width, int height) const
   graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
   graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
   graphics.DrawImage(bitmap_.get(), Gdiplus::Rect(x, y, width, height), 0, 0, width_, height_, Gdiplus::UnitPixel);
+}
+
+void SkinImage::DrawUnscaledPart(HDC dc, const RECT& part) const {
+  const INT partWidth = part.right - part.left, partHeight = part.bottom - part.top;
+  if (!bitmap_ || partWidth <= 0 || partHeight <= 0) return;
+  // The same modes as DrawStretched: unscaled, each pixel is the picture's own.
+  Gdiplus::Graphics graphics(dc);
+  graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  graphics.DrawImage(bitmap_.get(), Gdiplus::Rect(0, 0, partWidth, partHeight), part.left, part.top, partWidth,
+                     partHeight, Gdiplus::UnitPixel);
 }
 
 void SkinImage::DrawPart(HDC dc, int x, int y, int width, int height) const {

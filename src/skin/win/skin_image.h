@@ -12,6 +12,8 @@ class Graphics;
 
 namespace ko {
 
+class PictureFrame;
+
 class SkinImage {
  public:
   SkinImage();
@@ -21,24 +23,32 @@ class SkinImage {
   SkinImage(const SkinImage&) = delete;
   SkinImage& operator=(const SkinImage&) = delete;
 
-  // Decodes any picture GDI+ reads; a missing or undecodable file gives an empty image.
+  // Decodes any picture the system's codecs read; a missing or undecodable file gives an
+  // empty image.
   static SkinImage Load(TextView path);
+  // A picture read only to have parts cut out of it: its pixels stay with the decoder and
+  // only the parts are copied. It draws nothing itself.
+  static SkinImage LoadForCutting(TextView path);
   // A copy of a rectangle of this image with its pixel format; empty when this image is
   // empty or the rectangle does not lie inside it.
   SkinImage Cut(int x, int y, int width, int height) const;
 
-  bool empty() const { return !bitmap_; }
+  bool empty() const { return width_ == 0; }
   int width() const { return width_; }
   int height() const { return height_; }
   Gdiplus::Bitmap* bitmap() const { return bitmap_.get(); }
 
   void DrawStretched(HDC dc, int x, int y, int width, int height) const;
+  // Draws the part `part` of the picture at (0, 0), unscaled, pixel for pixel as
+  // DrawStretched at the picture's own size shows it there.
+  void DrawUnscaledPart(HDC dc, const RECT& part) const;
   // Draws the part (0, 0, width, height) of the picture at (x, y), unscaled.
   void DrawPart(HDC dc, int x, int y, int width, int height) const;
 
  private:
   explicit SkinImage(std::unique_ptr<Gdiplus::Bitmap> bitmap);
   std::unique_ptr<Gdiplus::Bitmap> bitmap_;
+  std::unique_ptr<PictureFrame> frame_;  // only in an image loaded for cutting
   int width_ = 0, height_ = 0;
 };
 
