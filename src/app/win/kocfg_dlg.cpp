@@ -20,6 +20,7 @@
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
 #include "skin/win/png_hslider.h"
+#include "skin/win/skinned_paint.h"
 #include "text/interface_text.h"
 
 namespace ko {
@@ -211,6 +212,7 @@ void CKocfgDlg::OnPrebuildTimer() {
     return;
   }
   KillTimer(hwnd(), kPrebuildTimer);
+  trace::Mark("other pages built");
 }
 
 void CKocfgDlg::buildPage(MainPage& page, PageControls::StatePictures when) {
@@ -323,14 +325,10 @@ void CKocfgDlg::OnPaint() {
     const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon_);
-  } else if (client.right > 0 && client.bottom > 0) {
-    OffscreenCanvas canvas(dc, client.right, client.bottom, false);
-    FillRect(canvas.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    if (MainPage* page = PageById(currentPage_)) {
-      page->background().DrawStretched(canvas.dc(), 0, 0, client.right, client.bottom);
-      page->PaintOver(canvas.dc());
-    }
-    canvas.Present();
+  } else if (MainPage* page = PageById(currentPage_)) {
+    PaintSkinnedPart(dc, ps.rcPaint, client, page->background(), [page](HDC canvas) { page->PaintOver(canvas); });
+  } else {
+    PaintSkinnedPart(dc, ps.rcPaint, client, SkinImage(), nullptr);
   }
   EndPaint(hwnd(), &ps);
   if (!paintedOnce_) {

@@ -4,6 +4,7 @@
 #include "skin/dialog_title.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"
+#include "skin/win/skinned_paint.h"
 #include "text/interface_text.h"
 
 namespace ko {
@@ -146,13 +147,7 @@ void SkinDialog::Paint() {
   HDC dc = BeginPaint(hwnd(), &ps);
   RECT client;
   GetClientRect(hwnd(), &client);
-  if (client.right > 0 && client.bottom > 0) {
-    OffscreenCanvas canvas(dc, client.right, client.bottom, false);
-    FillRect(canvas.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    controls_.background().DrawStretched(canvas.dc(), 0, 0, client.right, client.bottom);
-    PaintOver(canvas.dc());
-    canvas.Present();
-  }
+  PaintSkinnedPart(dc, ps.rcPaint, client, controls_.background(), [this](HDC canvas) { PaintOver(canvas); });
   EndPaint(hwnd(), &ps);
   trace::Painted(layout_.name);
 }

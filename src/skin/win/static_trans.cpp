@@ -24,13 +24,19 @@ void CStaticTrans::Repaint() {
 
 void CStaticTrans::SetText(TextView text) {
   if (!hwnd()) return;
+  const Text caption(text);
+  // A hidden label shows no old text: its parent is painted again where it was when it
+  // was hidden, and the page it belongs to is painted whole when it shows.
+  if (!IsWindowVisible(hwnd())) {
+    SetWindowTextW(hwnd(), reinterpret_cast<const wchar_t*>(caption.c_str()));
+    return;
+  }
   // The parent's picture must show through where the old text was.
   RECT area;
   GetWindowRect(hwnd(), &area);
   HWND parent = GetParent(hwnd());
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
   InvalidateRect(parent, &area, TRUE);
-  const Text caption(text);
   SetWindowTextW(hwnd(), reinterpret_cast<const wchar_t*>(caption.c_str()));
 }
 
