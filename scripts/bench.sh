@@ -61,6 +61,11 @@ KOCFG_TRACE_FILE="$(winpath "$trace")" wine "$WIN_DIR/companions/kocfg_probe.exe
   "$program_runs" --dialogs >/dev/null 2>&1 || true
 if [ -s "$trace" ]; then
   tr -d '\r' < "$trace" | awk '
+    function slowest(list,   n, a, i, m) {
+      n = split(list, a, " ")
+      for (i = 1; i <= n; i++) if (i == 1 || a[i] + 0 > m) m = a[i] + 0
+      return m
+    }
     function median(list,   n, a, i, j, t) {
       n = split(list, a, " ")
       for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j-1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j-1]; a[j-1] = t }
@@ -72,6 +77,10 @@ if [ -s "$trace" ]; then
       if (!(name in at)) order[++phases] = name
       at[name] = at[name] " " $2; took[name] = took[name] " " ($2 - last); last = $2
     }
+    $1 == "memory" {
+      name = substr($0, index($0, $4))
+      ws[name] = ws[name] " " $2 / 1024; peak[name] = peak[name] " " $3 / 1024
+    }
     $1 == "span" {
       rest = substr($0, index($0, $3)); split(rest, parts, " -> ")
       if (parts[2] == "main window" && parts[1] !~ /^main-/) next   # repaints after a dialog, clicks on a page
@@ -79,10 +88,12 @@ if [ -s "$trace" ]; then
       spans[rest] = spans[rest] " " $2
     }
     END {
-      print "start-up, phase by phase (ms since the process was created; the phase took):"
-      for (i = 1; i <= phases; i++) printf "  %-36s at %8.1f   took %8.1f\n", order[i], median(at[order[i]]), median(took[order[i]])
-      print "page switches and dialogs, from the click or menu choice to the first paint (ms):"
-      for (i = 1; i <= nspans; i++) printf "  %-52s %8.1f\n", sorder[i], median(spans[sorder[i]])
+      print "start-up, phase by phase (ms since the process was created; the phase took; working set and its peak so far, MB):"
+      for (i = 1; i <= phases; i++)
+        printf "  %-36s at %8.1f   took %8.1f   %6.1f  %6.1f\n", order[i], median(at[order[i]]), median(took[order[i]]),
+               median(ws[order[i]]), median(peak[order[i]])
+      print "page switches and dialogs, from the click or menu choice to the first paint (ms; median, slowest):"
+      for (i = 1; i <= nspans; i++) printf "  %-52s %8.1f %8.1f\n", sorder[i], median(spans[sorder[i]]), slowest(spans[sorder[i]])
     }'
 else
   echo "the timed build wrote no trace"

@@ -1,6 +1,7 @@
 // kocfg_floor <picture>: the least a skinned window of the program's kind can cost. It
-// starts GDI+, decodes one picture the way the program decodes its skin (whole file into
-// memory, a stream on it, a bitmap standing on its own), and shows a borderless window of
+// starts GDI+, decodes one picture with GDI+ (whole file into memory, a stream on it, a
+// bitmap standing on its own; the program's own decoding into a bitmap of its own leaves
+// the floor's peak where it is, at its paint), and shows a borderless window of
 // the picture's size with the main window's title, painted through an off-screen bitmap.
 // The benchmark starts it beside Kocfg.exe to tell the program's own costs from Wine's.
 #include <windows.h>

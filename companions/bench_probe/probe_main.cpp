@@ -1,7 +1,8 @@
 // kocfg_probe <Kocfg.exe> [runs] [--floor <floor.exe> <picture>] [--dialogs]
 //
 // Starts the program `runs` times (default 5) and prints the medians of what a user feels:
-// the time from the start to the first painted frame of the main window, the peak working
+// the time from the start to the first painted frame of the main window (the window and
+// every control it shows painted), the peak working
 // set one second after the start; in the first three runs also the peak working set after
 // every page (and, with --dialogs, every dialog) has been shown, and a drag of the DPI
 // level slider over twelve positions, each of which saves the file. With --floor it starts the floor program as often, alternately with the
@@ -25,6 +26,7 @@ constexpr wchar_t kTitle[] = L"VX48K2 Gaming Mouse";
 constexpr UINT kMenuChoiceMessage = 0x501;
 constexpr int kVisitRuns = 3;
 constexpr DWORD kMessageTimeout = 10000;
+constexpr DWORD kDisplayMomentMs = 100;
 
 double nowMs() {
   static LARGE_INTEGER frequency = [] {
@@ -81,8 +83,19 @@ HWND otherWindowOf(DWORD process, HWND main, HWND besides = nullptr) {
   return findWindow({process, false, {main, besides}, nullptr});
 }
 
-// Visible and painted: nothing left in its update region.
-bool painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
+BOOL CALLBACK findUnpaintedChild(HWND child, LPARAM unpainted) {
+  if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+  *reinterpret_cast<bool*>(unpainted) = true;
+  return FALSE;
+}
+
+// Visible and painted whole: nothing left in its update region nor in any shown child's.
+bool painted(HWND window) {
+  if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE)) return false;
+  bool unpainted = false;
+  EnumChildWindows(window, findUnpaintedChild, reinterpret_cast<LPARAM>(&unpainted));
+  return !unpainted;
+}
 
 size_t peakWorkingSet(HANDLE process) {
   PROCESS_MEMORY_COUNTERS counters{};
@@ -90,7 +103,10 @@ size_t peakWorkingSet(HANDLE process) {
   return GetProcessMemoryInfo(process, &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
 }
 
-// Waits until the window has handled everything sent before, and has painted.
+// Waits until the window has handled everything sent before and has painted, and then a
+// moment more: a person's clicks come no faster, and a click sent while the display is
+// still showing the last page measures the display's backlog (under Wine the X server's),
+// not the program.
 void settle(HWND window) {
   DWORD_PTR result = 0;
   for (int i = 0; i < 200; ++i) {
@@ -98,6 +114,7 @@ void settle(HWND window) {
     if (painted(window)) break;
     Sleep(5);
   }
+  Sleep(kDisplayMomentMs);
 }
 
 // The child window under a point of the main window's client area, and the point in its

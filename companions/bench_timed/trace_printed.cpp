@@ -3,9 +3,11 @@
 // that KOCFG_TRACE_FILE names (the benchmark sets it), or else to the standard error:
 //   phase <ms since process creation> <name>
 //   span <ms from the action to the paint> <action> -> <window>
+//   memory <working set KB> <peak working set KB> <phase>   (after each phase line)
 // The process's creation time comes from the system, so the first phase includes loading
 // the executable and the runtime before any of our code ran.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <set>
@@ -69,6 +71,12 @@ namespace ko::trace {
 
 void Mark(const char* phase) {
   std::fprintf(output(), "phase %.2f %s\n", performanceMs() - creationMs(), phase);
+  // The working set at the phase's end and its peak so far, in KB: where the memory goes.
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  if (K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory))
+    std::fprintf(output(), "memory %lu %lu %s\n", static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+                 static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024), phase);
   std::fflush(output());
 }
 
