@@ -105,6 +105,20 @@ expect "wheel lines down stays at its lowest, 1" is "$(setting WheelScrollLines)
 expect "wheel lines are announced with 1295" last_message_is "1295 0 0"
 perf_shot=$(shot performance-changed)
 
+# Each of those changes repainted only the controls it touched; together they must leave
+# the page exactly as showing it afresh paints it. The pointer rests on the page's empty
+# left part for both pictures.
+# page_painted_whole <name> <page button x y>: the page now, and the page shown again.
+page_painted_whole() {
+  xdotool mousemove 100 300; sleep 0.5
+  local in_parts; in_parts=$(shot "$1-painted-in-parts")
+  click 819 523   # back
+  click "$2" "$3"
+  xdotool mousemove 100 300; sleep 0.5
+  same_region "$in_parts" "$(shot "$1-painted-whole")" 888x636+0+0
+}
+expect "the performance page after its changes is the page shown afresh" page_painted_whole performance 148 393
+
 click 819 523   # back
 click 771 275   # lighting page
 shot lighting-start >/dev/null
@@ -140,6 +154,9 @@ expect "the effect switch turns it on at 3" is "$(record_word LED_MODE_INFO1 2)"
 click 603 327   # level slider near its right end: level 6
 messages_reach $((n + 7))
 expect "the level slider stores the top level" is "$(record_word LED_MODE_INFO1 1)" 6
+# The level's text is a label over the page picture: its change repaints that strip of the
+# main window alone, which must look as the whole window painted again does.
+expect "the lighting page with the level's new text is the page shown afresh" page_painted_whole lighting 771 275
 
 # Colour picker at (64, 254): the hue bar at client x 196..218, the square 0..190.
 n=$(message_count)
