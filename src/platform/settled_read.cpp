@@ -1,11 +1,11 @@
 #include "platform/settled_read.h"
 
 #include <chrono>
-#include <map>
-#include <mutex>
+#include <optional>
 #include <thread>
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
+#include "platform/per_file_memory.h"
 
 namespace ko {
 namespace {
@@ -18,26 +18,13 @@ constexpr int64_t kQuietAge = 50 * 10000LL;  // 50 ms in 100-ns units
 // The stamp each file had when a read of it was last found settled: a file still at that
 // stamp is that same settled file, and reading it again (the program reads the settings
 // file many times in a row) needs no second look.
-class SettledStamps {
- public:
-  bool holds(TextView path, const FileStamp& stamp) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    const auto known = stamps_.find(Text(path));
-    return known != stamps_.end() && known->second == stamp;
-  }
-  void remember(TextView path, const FileStamp& stamp) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    stamps_[Text(path)] = stamp;
-  }
-
- private:
-  std::mutex mutex_;
-  std::map<Text, FileStamp> stamps_;
-};
-
-SettledStamps& settledStamps() {
-  static SettledStamps stamps;
+PerFileMemory<std::optional<FileStamp>>& settledStamps() {
+  static PerFileMemory<std::optional<FileStamp>> stamps;
   return stamps;
+}
+
+bool heldSettled(TextView path, const FileStamp& stamp) {
+  return settledStamps().with(path, [&](const std::optional<FileStamp>& known) { return known && *known == stamp; });
 }
 
 }  // namespace
@@ -57,12 +44,12 @@ bool readSettledFileBytes(TextView path, std::string& bytes, int patienceMs, con
     if (!stamped || !readFileStamp(path, after)) return true;
     const bool outOfTime = waited >= patienceMs;
     if (before == after && after.size == bytes.size()) {
-      if (settledStamps().holds(path, after) || currentFileTime() - after.writeTime > kQuietAge || outOfTime)
+      if (heldSettled(path, after) || currentFileTime() - after.writeTime > kQuietAge || outOfTime)
         return true;
       pause(kPauseMs);
       FileStamp later;
       if (readFileStamp(path, later) && later == after) {
-        settledStamps().remember(path, after);
+        settledStamps().with(path, [&](std::optional<FileStamp>& known) { known = after; });
         return true;
       }
     } else if (outOfTime) {

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstring>
-#include <map>
-#include <mutex>
 #include <optional>
 #include <vector>
+
+#include "platform/per_file_memory.h"
 
 namespace ko {
 namespace {
@@ -15,23 +15,8 @@ struct SeenFile {
   std::vector<Text> sections;
 };
 
-// The files are the settings file and the profile files the user exports and imports: a
-// handful of entries.
-class SeenFiles {
- public:
-  template <typename Use>
-  auto with(TextView path, Use use) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    return use(files_[Text(path)]);
-  }
-
- private:
-  std::mutex mutex_;
-  std::map<Text, SeenFile> files_;
-};
-
-SeenFiles& seenFiles() {
-  static SeenFiles files;
+PerFileMemory<SeenFile>& seenFiles() {
+  static PerFileMemory<SeenFile> files;
   return files;
 }
 
