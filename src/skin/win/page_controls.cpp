@@ -57,6 +57,7 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
   shown_.assign(count, true);
   for (size_t i = 0; i < count; ++i)
     if (layout.controls[i].captionNumber) captions_[i] = ReadButtonCaption(file, layout.controls[i].captionNumber);
+  // Every control is made hidden; ShowPage shows the page's controls.
   const CreateHiddenOn hidden(parent);
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& entry = layout.controls[i];
@@ -74,7 +75,6 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         button->SetCaption(captions_[i], offset, 1);
         if (marked && entry.align == TextAlign::Left && r.height() >= 28)
           button->SetTextRectLeftWrapped({22, 0, r.width() - 22, r.height()});
-        ShowWindow(button->hwnd(), SW_HIDE);
         buttons_[i] = std::move(button);
         break;
       }
@@ -85,7 +85,6 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         if (entry.align == TextAlign::Centre) style |= SS_CENTER;
         if (entry.align == TextAlign::Right) style |= SS_RIGHT;
         SetWindowLongPtrW(label->hwnd(), GWL_STYLE, style);
-        ShowWindow(label->hwnd(), SW_HIDE);
         labels_[i] = std::move(label);
         break;
       }
@@ -94,7 +93,6 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         edit->Create(parent, rect, entry.id,
                      ES_AUTOHSCROLL | (entry.digitsOnly ? ES_NUMBER : 0) | (entry.centredText ? ES_CENTER : 0));
         if (entry.maxChars > 0) SendMessageW(edit->hwnd(), EM_LIMITTEXT, entry.maxChars, 0);
-        ShowWindow(edit->hwnd(), SW_HIDE);
         edits_[i] = std::move(edit);
         break;
       }
@@ -102,14 +100,12 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
         auto slider = std::make_unique<CPngHSliderBar>();
         slider->SetRange(entry.rangeMin, entry.rangeMax);
         slider->Create(skinFolder + u16(entry.thumb), u"", rect, parent, entry.id);
-        ShowWindow(slider->hwnd(), SW_HIDE);
         sliders_[i] = std::move(slider);
         break;
       }
       case ControlKind::List: {
         auto list = std::make_unique<CListBoxEx>();
         list->Create(parent, rect, entry.id);
-        ShowWindow(list->hwnd(), SW_HIDE);
         lists_[i] = std::move(list);
         break;
       }
