@@ -6,7 +6,8 @@
 # Chinese into languages/zh-CN/); installer: the setup program of both languages as
 # installer/VX48K2-Setup.exe; icon: draws the program's icon again into its committed
 # place. scripts/program_folder.sh assembles the program folder in either language.
-# Usage: build.sh [native|win|fuzz|help|installer|icon|all]
+# program: only what the run command needs (see build_program).
+# Usage: build.sh [native|win|fuzz|help|installer|icon|program|all]
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 what="${1:-all}"
 
@@ -24,9 +25,28 @@ build_native() {
 }
 
 build_win() {
-  log "Windows build ($WIN_DIR)"
-  configure "$WIN_DIR" -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/mingw-i686.cmake"
-  cmake --build "$WIN_DIR" -j "$JOBS"
+  log "Windows build ($SHIP_WIN_DIR)"
+  configure "$SHIP_WIN_DIR" -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/mingw-i686.cmake" -DKOCFG_DIST_DIR="$SHIP_DIST_DIR"
+  cmake --build "$SHIP_WIN_DIR" -j "$JOBS"
+  if [ "$WIN_DIR" != "$SHIP_WIN_DIR" ]; then
+    log "64-bit Windows build for this machine's Wine ($WIN_DIR)"
+    configure "$WIN_DIR" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN"
+    cmake --build "$WIN_DIR" -j "$JOBS"
+  fi
+}
+
+# Only what the program folder and its run need: the skins (drawn by the native skin
+# generator), the program, the hook library and the service simulator for the Wine this
+# machine runs, and the help file. No test, no fuzzer, no second Windows build.
+build_program() {
+  log "step 1 of 3: the skin generator and the skins ($NATIVE_DIR, target skins)"
+  configure "$NATIVE_DIR" -DKOCFG_SANITIZE="${KOCFG_SANITIZE:-ON}"
+  cmake --build "$NATIVE_DIR" --target skins -j "$JOBS"
+  log "step 2 of 3: Kocfg.exe, KBHook.dll and the service simulator ($WIN_DIR)"
+  configure "$WIN_DIR" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN"
+  cmake --build "$WIN_DIR" --target Kocfg KBHook service_sim -j "$JOBS"
+  log "step 3 of 3: the help file"
+  build_help
 }
 
 build_fuzz() {
@@ -56,6 +76,19 @@ build_help() {
   build_help_in "$REPO/assets/zh-CN/help" zh "$LANGUAGES_DIR/zh-CN/Zarvocfg.chm"
 }
 
+# Where the runs use the 64-bit build, the shipped folder gets the parts every build shares
+# (skins, language file, help) from the folder the runs use.
+ship_program_folder() {
+  [ "$DIST_DIR" != "$SHIP_DIST_DIR" ] || return 0
+  local f
+  for f in Kocfg.exe KBHook.dll; do
+    [ -f "$SHIP_DIST_DIR/$f" ] || { echo "installer: $SHIP_DIST_DIR/$f is missing (build win first)" >&2; return 1; }
+  done
+  rm -rf "$SHIP_DIST_DIR/skins"
+  cp -a "$DIST_DIR/skins" "$SHIP_DIST_DIR/skins"
+  cp "$DIST_DIR/Strings.xml" "$DIST_DIR/Zarvocfg.chm" "$SHIP_DIST_DIR/"
+}
+
 # The installer packs the program folder as built and the other language's parts: the
 # Windows build and both skins (drawn by the native build) must be there first.
 build_installer() {
@@ -64,9 +97,10 @@ build_installer() {
   for f in Kocfg.exe KBHook.dll skins/skin_main.ini ../languages/zh-CN/skins/skin_main.ini; do
     [ -f "$DIST_DIR/$f" ] || { echo "installer: $DIST_DIR/$f is missing (build native and win first)" >&2; return 1; }
   done
+  ship_program_folder
   log "installer ($BUILD_DIR/installer/VX48K2-Setup.exe)"
   mkdir -p "$BUILD_DIR/installer"
-  makensis -V2 -DDIST="$DIST_DIR" -DLANGUAGES="$LANGUAGES_DIR" -DSOURCE="$REPO" -DOUTFILE="$BUILD_DIR/installer/VX48K2-Setup.exe" \
+  makensis -V2 -DDIST="$SHIP_DIST_DIR" -DLANGUAGES="$LANGUAGES_DIR" -DSOURCE="$REPO" -DOUTFILE="$BUILD_DIR/installer/VX48K2-Setup.exe" \
     "$REPO/installer/kocfg.nsi"
 }
 
@@ -83,6 +117,7 @@ case "$what" in
   help) build_help ;;
   installer) build_installer ;;
   icon) build_icon ;;
+  program) build_program ;;
   all) build_native; build_win; build_help ;;
-  *) echo "usage: build.sh [native|win|fuzz|help|installer|icon|all]" >&2; exit 2 ;;
+  *) echo "usage: build.sh [native|win|fuzz|help|installer|icon|program|all]" >&2; exit 2 ;;
 esac

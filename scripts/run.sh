@@ -5,9 +5,13 @@
 # With a display ($DISPLAY set) the program simply runs until you close it. Without one
 # (a server, CI) it runs on a private Xvfb, visits every page by clicking its button, writes
 # a screenshot of each to build/run/screenshots/ and closes the program again.
+#
+# It builds only the program folder (build.sh program), not the tests: a first run on a fresh
+# clone takes a few minutes (see docs/performance.md), later ones seconds.
+# Set-up first: which Windows build runs here (common.sh) depends on the Wine it installs.
+bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-bash "$REPO/scripts/setup.sh"
-bash "$REPO/scripts/build.sh" all
+bash "$REPO/scripts/build.sh" program
 
 RUN_DIR="$BUILD_DIR/run"
 SIM="$WIN_DIR/companions/service_sim.exe"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the program's run need.
 # Idempotent: when everything is there it returns at once without touching apt.
+arch_asked="${KOCFG_WINE_ARCH:-}"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 PACKAGES=(
@@ -29,11 +30,27 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# A kernel that cannot run 32-bit code needs the 64-bit Windows build and 64-bit Wine for every
+# Wine run (see common.sh); the choice is made again now that Wine is installed.
+if ! machine_runs_32bit_wine; then
+  missing=()
+  for p in wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    log "this machine cannot run 32-bit code: installing ${missing[*]} for the 64-bit test build"
+    SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+fi
+KOCFG_WINE_ARCH="$arch_asked"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
 # The Wine prefix: made once, then reused.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   log "creating Wine prefix at $WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
-  wineboot -i >/dev/null 2>&1 || true
+  wine wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
 

@@ -29,6 +29,7 @@
 #
 # Processes. Only what this harness started is stopped: each is recorded in E2E_PIDS and
 # ended at exit. The Wine server is shared and is never killed.
+export KOCFG_PREFIX_NAME="${KOCFG_PREFIX_NAME:-test-wineprefix}"  # never the run command's prefix
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 source "$REPO/scripts/xvfb.sh"
 
