@@ -71,7 +71,8 @@ done
 for scenario in "$REPO"/tests/e2e/test_*.sh; do
   [ -f "$scenario" ] || continue
   bash "$scenario"
-  count "e2e $(basename "$scenario" .sh)" $?
+  status=$?  # before the name's command substitution, which sets $? of its own
+  count "e2e $(basename "$scenario" .sh)" "$status"
 done
 set -e
 

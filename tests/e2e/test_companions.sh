@@ -29,7 +29,8 @@ since_last() {
 }
 
 # --- KBHook.dll exports its five functions by their plain names ---------------------------
-exports=$(i686-w64-mingw32-objdump -p "$DIST_DIR/KBHook.dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+# The library as shipped: the 32-bit build's (a 32-bit build decorates exported names).
+exports=$(i686-w64-mingw32-objdump -p "$SHIP_DIST_DIR/KBHook.dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
   grep -E '^\s*\[ *[0-9]+\] ' | grep -oE '[^ ]+$' | sort | tr '\n' ' ')
 expect "KBHook.dll exports exactly the five undecorated names" \
   lines_equal "$exports" "enablehook installhook installmousehook removehook removemousehook "

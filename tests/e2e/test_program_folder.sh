@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# The program folder as users may have it: a language file whose document type declaration
+# The program folder as users may have it, in the tests' own Wine prefix: a language file whose document type declaration
 # carries translators' comments shows every text exactly as the shipped one does, and a
 # program installed in a folder deeper than 260 characters still runs with its skins and
 # texts.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin
+
+# The settings the tests make stay in the tests' own prefix, never where the run command
+# starts the program.
+run_prefix=$(env -u KOCFG_PREFIX_NAME -u KOCFG_WINEPREFIX bash -c "source '$REPO/scripts/common.sh'; echo \$WINEPREFIX")
+expect "the tests' Wine prefix ($WINEPREFIX) is not the run command's" [ "$WINEPREFIX" != "$run_prefix" ]
 
 # Shows the start page and the button page, each as $E2E_TMP/<name>-<page>.png.
 capture_pages() { # name, [executable]
