@@ -111,14 +111,9 @@ void decoration(Canvas& k, const WindowLayout& w, const Decoration& d) {
     case DecorationKind::Text:
       k.text(d.text ? d.text : "", b, 11, Weight::Regular, c::textMuted);
       return;
-    case DecorationKind::Title: {
-      // The program's labels come out a shade heavier than Cairo draws the same face; a
-      // second pass a pixel to the right, half covered, gives the title their weight.
-      const double px = k.fonts().emForCellHeight(kControlCellHeight);
-      k.text(d.text ? d.text : "", b, px, Weight::Regular, c::controlText);
-      k.text(d.text ? d.text : "", {b.x + 1, b.y, b.w - 1, b.h}, px, Weight::Regular, c::controlText, Align::Left, 0.5);
+    case DecorationKind::Title:
+      k.text(d.text ? d.text : "", b, k.fonts().emForCellHeight(kControlCellHeight), Weight::Regular, c::controlText);
       return;
-    }
     case DecorationKind::Device:
       drawDevice(k, b);
       return;
