@@ -11,6 +11,9 @@ namespace skingen {
 
 enum class Script { Latin, Chinese };
 
+// The program's controls and menus ask for their font by a cell height of 15 pixels.
+inline constexpr double kControlCellHeight = 15;
+
 class Fonts {
  public:
   explicit Fonts(Script script = Script::Latin);

@@ -32,6 +32,7 @@ inline constexpr Rgb accent = hex(0xffe100);       // selection and pressed stat
 inline constexpr Rgb accentDim = hex(0x8a7a10);    // accent at rest (thin hints)
 inline constexpr Rgb textHeading = hex(0xf2f3f5);
 inline constexpr Rgb textMuted = hex(0x8a93a0);
+inline constexpr Rgb controlText = hex(0xffffff);  // captions the program draws on its controls
 inline constexpr Rgb glyph = hex(0xb8bfca);        // icons on window buttons and fields
 inline constexpr Rgb closeOver = hex(0xc4343c);
 }  // namespace colour

@@ -111,6 +111,9 @@ void decoration(Canvas& k, const WindowLayout& w, const Decoration& d) {
     case DecorationKind::Text:
       k.text(d.text ? d.text : "", b, 11, Weight::Regular, c::textMuted);
       return;
+    case DecorationKind::Title:
+      k.text(d.text ? d.text : "", b, k.fonts().emForCellHeight(kControlCellHeight), Weight::Regular, c::controlText);
+      return;
     case DecorationKind::Device:
       drawDevice(k, b);
       return;

@@ -141,51 +141,57 @@ WindowLayout makePerformance() {
   WindowLayout w = page("main-performance", "skin_advance.ini", "advance_main.png", "advance_down.png", false,
                         "Performance", WindowFrame::Page);
   auto& c = w.controls;
-  // Two-state controls show their "on" face from Down while checked; hovering keeps Main.
+  // Two columns of the same height and the same three bands: the pointer settings the
+  // device service applies to the system at the left (double-click speed, wheel lines,
+  // acceleration), the sensor at the right (DPI stages, DPI level, polling rate). Titles
+  // of one band stand on one line, and each band's controls share its middle.
   constexpr StateSources twoState{Picture::Main, Picture::Main, Picture::Down, Picture::Main};
-  c.push_back(label({333, 137, 550, 161}, 72, "DPI stages"));
-  c.push_back(label({333, 256, 449, 278}, 73, "DPI level"));
-  c.push_back(label({333, 461, 449, 485}, 74, "Polling rate"));
-  c.push_back(label({330, 313, 359, 330}, 0, ""));
-  c.push_back(label({440, 313, 502, 330}, 0, ""));
-  c.push_back(label({609, 313, 654, 330}, 0, ""));
-  c.push_back(label({720, 313, 755, 330}, 0, ""));
-  c.push_back(label({333, 361, 449, 384}, 1, "Acceleration"));
+  c.push_back(label({333, 139, 550, 163}, 72, "DPI stages"));
+  c.push_back(label({333, 277, 449, 299}, 73, "DPI level"));
+  c.push_back(label({333, 419, 449, 443}, 74, "Polling rate"));
+  c.push_back(label({330, 338, 359, 355}, 0, ""));
+  c.push_back(label({440, 338, 502, 355}, 0, ""));
+  c.push_back(label({609, 338, 654, 355}, 0, ""));
+  c.push_back(label({720, 338, 755, 355}, 0, ""));
+  c.push_back(label({75, 419, 191, 443}, 1, "Acceleration"));
   c.push_back(back());
-  // The acceleration switch stands beside its title; it shows its state, not a text.
-  c.push_back(button({460, 361, 520, 384}, 1, "Acceleration", ControlLook::Switch, TextAlign::Centre, "", twoState));
+  // The acceleration switch stands at the end of its title's line; it shows its state, not a text.
+  c.push_back(button({213, 419, 273, 443}, 1, "Acceleration", ControlLook::Switch, TextAlign::Centre, "", twoState));
   c.back().captionShown = false;
-  // Pointer values in the right-hand column: - value + for each.
-  c.push_back(button({850, 190, 872, 212}, 0, "", ControlLook::PushButton, TextAlign::Centre, "plus"));
-  c.push_back(button({774, 190, 796, 212}, 0, "", ControlLook::PushButton, TextAlign::Centre, "minus"));
-  c.push_back(button({850, 270, 872, 292}, 0, "", ControlLook::PushButton, TextAlign::Centre, "plus"));
-  c.push_back(button({774, 270, 796, 292}, 0, "", ControlLook::PushButton, TextAlign::Centre, "minus"));
-  c.push_back(button({799, 190, 847, 212}, 0, "", ControlLook::Well));
-  c.push_back(button({799, 270, 847, 292}, 0, "", ControlLook::Well));
+  // Pointer values: - value + under each title.
+  c.push_back(button({173, 193, 199, 219}, 0, "", ControlLook::PushButton, TextAlign::Centre, "plus"));
+  c.push_back(button({75, 193, 101, 219}, 0, "", ControlLook::PushButton, TextAlign::Centre, "minus"));
+  c.push_back(button({173, 313, 199, 339}, 0, "", ControlLook::PushButton, TextAlign::Centre, "plus"));
+  c.push_back(button({75, 313, 101, 339}, 0, "", ControlLook::PushButton, TextAlign::Centre, "minus"));
+  c.push_back(button({107, 193, 167, 219}, 0, "", ControlLook::Well));
+  c.push_back(button({107, 313, 167, 339}, 0, "", ControlLook::Well));
   static const int tiles[][2] = {{325, 393}, {395, 463}, {465, 537}, {539, 610}, {612, 683}, {685, 753}};
-  for (const auto& t : tiles) c.push_back(button({t[0], 167, t[1], 227}, 0, "", ControlLook::Tile, TextAlign::Centre, "", twoState));
-  c.push_back(button({560, 257, 752, 277}, 12, "Separate X and Y", ControlLook::Switch, TextAlign::Left, "check",
+  for (const auto& t : tiles) c.push_back(button({t[0], 174, t[1], 238}, 0, "", ControlLook::Tile, TextAlign::Centre, "", twoState));
+  c.push_back(button({560, 278, 752, 298}, 12, "Separate X and Y", ControlLook::Switch, TextAlign::Left, "check",
                      kMainAndDown));
-  c.push_back(button({325, 490, 431, 530}, 16, "125 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
-  c.push_back(button({435, 490, 539, 530}, 17, "250 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
-  c.push_back(button({543, 490, 647, 530}, 18, "500 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
-  c.push_back(button({651, 490, 752, 530}, 19, "1000 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
-  c.push_back(slider({327, 293, 752, 308}, control_id::kLevelSlider, 1, 12, "arrow1.png", kTrackDownFilledMain));
+  c.push_back(button({325, 458, 431, 508}, 16, "125 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({435, 458, 539, 508}, 17, "250 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({543, 458, 647, 508}, 18, "500 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(button({651, 458, 752, 508}, 19, "1000 Hz", ControlLook::Segment, TextAlign::Centre, "", twoState));
+  c.push_back(slider({327, 318, 752, 333}, control_id::kLevelSlider, 1, 12, "arrow1.png", kTrackDownFilledMain));
   // The separate-axis sliders only show when a file asks for separate axes; they sit over
   // the level scale, so the pictures keep no groove for them.
-  c.push_back(slider({300, 322, 722, 337}, control_id::kLevelXSlider, 1, 12, "arrow1.png", kTrackMain,
+  c.push_back(slider({300, 347, 722, 362}, control_id::kLevelXSlider, 1, 12, "arrow1.png", kTrackMain,
                      ControlLook::None));
-  c.push_back(slider({300, 339, 722, 353}, control_id::kLevelYSlider, 1, 12, "arrow1.png", kTrackMain,
+  c.push_back(slider({300, 364, 722, 378}, control_id::kLevelYSlider, 1, 12, "arrow1.png", kTrackMain,
                      ControlLook::None));
-  c.push_back(slider({358, 412, 730, 430}, control_id::kAccelerationSlider, 1, 13, "arrow2.png", kTrackMain));
+  c.push_back(slider({75, 474, 273, 492}, control_id::kAccelerationSlider, 1, 13, "arrow2.png", kTrackMain));
   w.decorations = {
+      {DecorationKind::Panel, {52, 124, 296, 548}, ""},
+      {DecorationKind::Title, {75, 139, 273, 163}, "Double-click speed"},
+      {DecorationKind::Text, {211, 193, 273, 219}, "4 – 20"},
+      {DecorationKind::Divider, {67, 262, 281, 263}, ""},
+      {DecorationKind::Title, {75, 277, 273, 299}, "Wheel lines"},
+      {DecorationKind::Text, {211, 313, 273, 339}, "1 – 10"},
+      {DecorationKind::Divider, {67, 404, 281, 405}, ""},
       {DecorationKind::Panel, {310, 124, 766, 548}, ""},
-      {DecorationKind::Divider, {325, 245, 753, 246}, ""},
-      {DecorationKind::Divider, {325, 350, 753, 351}, ""},
-      {DecorationKind::Divider, {325, 448, 753, 449}, ""},
-      {DecorationKind::Panel, {766, 124, 880, 320}, ""},
-      {DecorationKind::Text, {776, 164, 876, 184}, "Double-click"},
-      {DecorationKind::Text, {776, 244, 876, 264}, "Wheel lines"},
+      {DecorationKind::Divider, {325, 262, 753, 263}, ""},
+      {DecorationKind::Divider, {325, 404, 753, 405}, ""},
   };
   return w;
 }

@@ -1,8 +1,10 @@
-// The code-page seam: bytes in a Windows code page to UTF-16. On Windows this is
-// MultiByteToWideChar; natively iconv stands in with the same observable results for the
-// code pages the program meets (UTF-8, the ANSI pages, the East Asian double-byte pages).
+// The code-page seam: bytes in a Windows code page to UTF-16 and back. On Windows this is
+// MultiByteToWideChar and WideCharToMultiByte; natively iconv stands in with the same
+// observable results for the code pages the program meets (UTF-8, the ANSI pages, the East
+// Asian double-byte pages).
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include "platform/wide_text.h"
 
@@ -20,10 +22,21 @@ constexpr uint32_t kCodePageUtf16Be = 1201;
 // decodes it.
 bool decodeCodePage(uint32_t codePage, std::string_view bytes, Text& out);
 
+// Converts `text` to bytes in code page `codePage` into `out`. Only an exact conversion
+// counts: false (and `out` empty) when the platform does not know the code page or when any
+// character has no form of its own there (the system would write a best-fit look-alike or
+// a '?' instead).
+bool encodeCodePage(uint32_t codePage, TextView text, std::string& out);
+
 // True when decodeCodePage can convert text of this code page.
 bool isCodePageSupported(uint32_t codePage);
 
-// The system's default (ANSI) code page: GetACP() on Windows, 1252 natively.
+// The system's default (ANSI) code page, the one the profile functions read and write
+// files without a byte-order mark in: GetACP() on Windows; natively 1252 unless set.
 uint32_t ansiCodePage();
+#ifndef _WIN32
+// Natively the program stands in for a system of any locale (tests of East Asian systems).
+void setAnsiCodePage(uint32_t codePage);
+#endif
 
 }  // namespace ko

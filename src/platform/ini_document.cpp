@@ -4,28 +4,51 @@
 
 namespace ko::ini {
 namespace {
+
 constexpr TextView kNewLineBreak = u"\r\n";
+
+// Splits text or bytes into lines, each with its own line break ("\r\n", "\n", "\r", or
+// none at the very end). A line break byte is never part of a double-byte character in the
+// system code pages, so ANSI bytes split the same way as their text.
+template <typename View, typename Visit>
+void forEachLine(View all, Visit visit) {
+  using Unit = typename View::value_type;
+  constexpr Unit kBreaks[] = {Unit('\r'), Unit('\n'), Unit(0)};
+  size_t start = 0;
+  while (start < all.size()) {
+    const size_t end = all.find_first_of(kBreaks, start);
+    if (end == View::npos) {
+      visit(all.substr(start), View());
+      break;
+    }
+    const size_t breakLength = (all[end] == Unit('\r') && end + 1 < all.size() && all[end + 1] == Unit('\n')) ? 2 : 1;
+    visit(all.substr(start, end - start), all.substr(end, breakLength));
+    start = end + breakLength;
+  }
 }
+
+Text widened(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }
+
+}  // namespace
 
 Document Document::fromBytes(std::string_view bytes) {
   const Encoding encoding = detectEncoding(bytes);
-  return fromText(decodeFile(bytes, encoding), encoding);
+  if (encoding == Encoding::Utf16Le) return fromText(decodeFile(bytes, encoding), encoding);
+  Document document;
+  document.encoding_ = Encoding::Ansi;
+  forEachLine(bytes, [&](std::string_view line, std::string_view lineBreak) {
+    document.lines_.push_back({decodeAnsi(line), widened(lineBreak), std::string(line)});
+  });
+  return document;
 }
 
 Document Document::fromText(TextView text, Encoding encoding) {
   Document document;
   document.encoding_ = encoding;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of(u"\r\n", start);
-    if (end == TextView::npos) {
-      document.lines_.push_back({Text(text.substr(start)), Text()});
-      break;
-    }
-    size_t breakLength = (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1;
-    document.lines_.push_back({Text(text.substr(start, end - start)), Text(text.substr(end, breakLength))});
-    start = end + breakLength;
-  }
+  forEachLine(text, [&](TextView line, TextView lineBreak) {
+    document.lines_.push_back({Text(line), Text(lineBreak), std::string()});
+  });
+  for (size_t i = 0; i < document.lines_.size(); ++i) document.encodeChanged(document.lines_[i]);
   return document;
 }
 
@@ -41,7 +64,24 @@ Text Document::toText() const {
   return text;
 }
 
-std::string Document::toBytes() const { return encodeFile(toText(), encoding_); }
+std::string Document::toBytes() const {
+  if (encoding_ == Encoding::Utf16Le) return encodeUtf16File(toText());
+  std::string bytes;
+  for (const Line& line : lines_) {
+    bytes += line.bytes;
+    for (char16_t unit : line.lineBreak) bytes.push_back(static_cast<char>(unit));
+  }
+  return bytes;
+}
+
+void Document::encodeChanged(Line& line) {
+  if (encoding_ == Encoding::Ansi && !encodeAnsi(line.text, line.bytes)) becomeUtf16();
+}
+
+void Document::becomeUtf16() {
+  encoding_ = Encoding::Utf16Le;
+  for (Line& line : lines_) line.bytes.clear();
+}
 
 std::optional<TextView> Document::sectionOf(const Line& line) {
   const TextView text = trimBlanks(line.text);
@@ -127,13 +167,16 @@ bool Document::writeString(TextView section, TextView key, TextView value) {
   const auto header = findSection(sectionName);
   if (!header) {
     terminateLastLine();
-    lines_.push_back({u"[" + Text(sectionName) + u"]", Text(kNewLineBreak)});
-    lines_.push_back({Text(keyName) + u"=" + Text(line), Text(kNewLineBreak)});
+    lines_.push_back({u"[" + Text(sectionName) + u"]", Text(kNewLineBreak), std::string()});
+    encodeChanged(lines_.back());
+    lines_.push_back({Text(keyName) + u"=" + Text(line), Text(kNewLineBreak), std::string()});
+    encodeChanged(lines_.back());
     return true;
   }
   if (const auto existing = findKey(*header, keyName)) {
     Line& target = lines_[*existing];
     target.text.replace(keyOf(target)->valueStart, Text::npos, line);
+    encodeChanged(target);
     return true;
   }
   // A new key goes right after the section's last key (or its header), so blank lines and
@@ -143,8 +186,9 @@ bool Document::writeString(TextView section, TextView key, TextView value) {
     if (keyOf(lines_[i])) last = i;
   }
   if (lines_[last].lineBreak.empty()) lines_[last].lineBreak = Text(kNewLineBreak);
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1),
-                Line{Text(keyName) + u"=" + Text(line), Text(kNewLineBreak)});
+  const auto inserted = lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1),
+                                     Line{Text(keyName) + u"=" + Text(line), Text(kNewLineBreak), std::string()});
+  encodeChanged(*inserted);
   return true;
 }
 

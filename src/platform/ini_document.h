@@ -25,6 +25,9 @@ class Document {
   static Document fromBytes(std::string_view bytes);
   static Document fromText(TextView text, Encoding encoding);
 
+  // An ANSI document stays ANSI while the system's code page holds all of its text. A write
+  // of text the page cannot hold turns the whole document UTF-16LE (mark included) rather
+  // than losing that text to '?': the profile functions read either form alike.
   Encoding encoding() const { return encoding_; }
   std::string toBytes() const;
   Text toText() const;
@@ -50,6 +53,9 @@ class Document {
   struct Line {
     Text text;       // without its line break
     Text lineBreak;  // "\r\n", "\n", "\r", or empty for a last line without one
+    // In an ANSI document the text's bytes: as read for a line nobody changed, so that it
+    // is written back byte for byte even where the code page defines no character.
+    std::string bytes;
   };
   struct KeyLine {
     TextView name;
@@ -62,6 +68,9 @@ class Document {
   std::optional<size_t> findSection(TextView section) const;
   std::optional<size_t> findKey(size_t header, TextView key) const;
   void terminateLastLine();
+  // Brings a new or changed line's bytes up to date with its text.
+  void encodeChanged(Line& line);
+  void becomeUtf16();
 
   Encoding encoding_ = Encoding::Utf16Le;
   std::vector<Line> lines_;

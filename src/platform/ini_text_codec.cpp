@@ -1,6 +1,8 @@
 #include "platform/ini_text_codec.h"
 
 #include <array>
+#include <cstdint>
+#include "platform/code_page.h"
 
 namespace ko::ini {
 namespace {
@@ -15,6 +17,14 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr unsigned char kByteOrderMark[2] = {0xFF, 0xFE};
+constexpr uint32_t kWesternCodePage = 1252;
+
+// The page ANSI files are read in; the table above serves 1252 (natively iconv would refuse
+// its five undefined bytes) and any page the platform does not know.
+uint32_t seamCodePage() {
+  const uint32_t page = ansiCodePage();
+  return page != kWesternCodePage && isCodePageSupported(page) ? page : kWesternCodePage;
+}
 
 }  // namespace
 
@@ -23,12 +33,43 @@ char16_t ansiToUnit(unsigned char byte) {
   return static_cast<char16_t>(byte);
 }
 
-unsigned char unitToAnsi(char16_t unit) {
-  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<unsigned char>(unit);
-  for (size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == unit) return static_cast<unsigned char>(0x80 + i);
+bool unitToAnsi(char16_t unit, unsigned char& byte) {
+  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+    byte = static_cast<unsigned char>(unit);
+    return true;
   }
-  return '?';
+  for (size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == unit) {
+      byte = static_cast<unsigned char>(0x80 + i);
+      return true;
+    }
+  }
+  return false;
+}
+
+Text decodeAnsi(std::string_view bytes) {
+  Text text;
+  const uint32_t page = seamCodePage();
+  if (page != kWesternCodePage && decodeCodePage(page, bytes, text)) return text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) text.push_back(ansiToUnit(static_cast<unsigned char>(byte)));
+  return text;
+}
+
+bool encodeAnsi(TextView text, std::string& bytes) {
+  const uint32_t page = seamCodePage();
+  if (page != kWesternCodePage) return encodeCodePage(page, text, bytes);
+  bytes.clear();
+  bytes.reserve(text.size());
+  for (char16_t unit : text) {
+    unsigned char byte = 0;
+    if (!unitToAnsi(unit, byte)) {
+      bytes.clear();
+      return false;
+    }
+    bytes.push_back(static_cast<char>(byte));
+  }
+  return true;
 }
 
 Encoding detectEncoding(std::string_view bytes) {
@@ -40,36 +81,27 @@ Encoding detectEncoding(std::string_view bytes) {
 }
 
 Text decodeFile(std::string_view bytes, Encoding encoding) {
+  if (encoding == Encoding::Ansi) return decodeAnsi(bytes);
   Text text;
-  if (encoding == Encoding::Utf16Le) {
-    const size_t start = detectEncoding(bytes) == Encoding::Utf16Le ? 2 : 0;
-    text.reserve((bytes.size() - start) / 2);
-    for (size_t i = start; i + 1 < bytes.size(); i += 2) {
-      const auto low = static_cast<unsigned char>(bytes[i]);
-      const auto high = static_cast<unsigned char>(bytes[i + 1]);
-      text.push_back(static_cast<char16_t>(low | (high << 8)));
-    }
-    return text;
+  const size_t start = detectEncoding(bytes) == Encoding::Utf16Le ? 2 : 0;
+  text.reserve((bytes.size() - start) / 2);
+  for (size_t i = start; i + 1 < bytes.size(); i += 2) {
+    const auto low = static_cast<unsigned char>(bytes[i]);
+    const auto high = static_cast<unsigned char>(bytes[i + 1]);
+    text.push_back(static_cast<char16_t>(low | (high << 8)));
   }
-  text.reserve(bytes.size());
-  for (char byte : bytes) text.push_back(ansiToUnit(static_cast<unsigned char>(byte)));
   return text;
 }
 
-std::string encodeFile(TextView text, Encoding encoding) {
+std::string encodeUtf16File(TextView text) {
   std::string bytes;
-  if (encoding == Encoding::Utf16Le) {
-    bytes.reserve(2 + text.size() * 2);
-    bytes.push_back(static_cast<char>(kByteOrderMark[0]));
-    bytes.push_back(static_cast<char>(kByteOrderMark[1]));
-    for (char16_t unit : text) {
-      bytes.push_back(static_cast<char>(unit & 0xFF));
-      bytes.push_back(static_cast<char>(unit >> 8));
-    }
-    return bytes;
+  bytes.reserve(2 + text.size() * 2);
+  bytes.push_back(static_cast<char>(kByteOrderMark[0]));
+  bytes.push_back(static_cast<char>(kByteOrderMark[1]));
+  for (char16_t unit : text) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
   }
-  bytes.reserve(text.size());
-  for (char16_t unit : text) bytes.push_back(static_cast<char>(unitToAnsi(unit)));
   return bytes;
 }
 

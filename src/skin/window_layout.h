@@ -87,6 +87,7 @@ enum class DecorationKind {
   Divider,   // a thin horizontal or vertical rule along the rectangle's longer side
   Leader,    // a thin accent line from (left, top) to (right, bottom) with a dot at the end
   Text,      // a static text at the rectangle (left aligned, vertically centred)
+  Title,     // a section title in a panel, drawn as the page's labels show their captions
   Device,    // the device drawing, scaled into the rectangle
   Callout,   // `text` in a badge at the rectangle, with a leader line to physical button
              // `deviceButton` (1..9) on the window's device drawing

@@ -13,6 +13,7 @@
 #include "platform/profile_strings.h"
 #include "settings/profile_file.h"
 #include "support/file_bytes.h"
+#include "support/system_code_page.h"
 #include "support/temp_dir.h"
 #include "support/wine_detect.h"
 
@@ -220,11 +221,27 @@ TEST_P(ProfileStringsContract, AnsiFileStaysAnsi) {
   given("[A]\r\nx=1\r\n");
   ASSERT_TRUE(file().writeString(u"A", u"y", u"plain"));
   EXPECT_BYTES(std::string("[A]\r\nx=1\r\ny=plain\r\n"));
-  if (GetParam().isPlatform && !test::platformAnsiIs1252()) GTEST_SKIP() << "the platform's ANSI page is not 1252";
+  const test::SystemCodePage western(1252);
+  if (!western.active()) GTEST_SKIP() << "the platform's ANSI page is not 1252";
   given("[A]\r\nname=caf\xE9 \x80\r\n");
   EXPECT_EQ(u"caf\u00E9 \u20AC", file().readString(u"A", u"name", u""));
   ASSERT_TRUE(file().writeString(u"A", u"other", u"na\u00EFve"));
   EXPECT_BYTES(std::string("[A]\r\nname=caf\xE9 \x80\r\nother=na\xEFve\r\n"));
+}
+
+TEST_P(ProfileStringsContract, AnsiFileOfAChineseSystemIsInItsCodePage) {
+  const test::SystemCodePage chinese(936);
+  if (!chinese.active()) GTEST_SKIP() << "the platform's ANSI page is not 936";
+  given("[Setting]\r\nProfileName=\xCA\xF3\xB1\xEA\r\n[MACRO_LIST]\r\nMacro1=\xBA\xEA" "1\r\n");
+  EXPECT_EQ(u16("鼠标"), file().readString(u"Setting", u"ProfileName", u""));
+  EXPECT_EQ(u16("宏1"), file().readString(u"MACRO_LIST", u"Macro1", u""));
+  ASSERT_TRUE(file().writeString(u"MACRO_LIST", u"Macro2", u16("宏2")));
+  EXPECT_BYTES(std::string("[Setting]\r\nProfileName=\xCA\xF3\xB1\xEA\r\n[MACRO_LIST]\r\nMacro1=\xBA\xEA" "1\r\n"
+                           "Macro2=\xBA\xEA" "2\r\n"));
+  // Text the page cannot hold turns the file UTF-16LE instead of being written as '?'.
+  ASSERT_TRUE(file().writeString(u"Setting", u"ProfileName", u16("한 😀")));
+  EXPECT_BYTES(utf16File("[Setting]\r\nProfileName=한 😀\r\n[MACRO_LIST]\r\nMacro1=宏1\r\nMacro2=宏2\r\n"));
+  EXPECT_EQ(u16("宏2"), file().readString(u"MACRO_LIST", u"Macro2", u""));
 }
 
 TEST_P(ProfileStringsContract, NewFileIsUtf16SoAnyTextSurvives) {

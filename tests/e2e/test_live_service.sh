@@ -219,7 +219,7 @@ cmd_stage() {
   local k=$((RANDOM % 6)) before
   go performance
   before=$(notices 1297 0 0)
-  click "${STAGE_X[k]}" 197
+  click "${STAGE_X[k]}" 206
   remember Setting DPI "$k"
   remember "$(group "$PROFILE")" DPI "$k"
   command_done "stage $((k + 1))" notice_count_reaches 1297 0 0 $((before + 1))
@@ -235,7 +235,7 @@ cmd_level() {
   # The track spans x 327..752 for levels 1..12.
   x=$((330 + (level - 1) * 419 / 11))
   before=$(notices 1302 "$stage" 0)
-  click "$x" 300
+  click "$x" 325
   command_done "level $level of stage $((stage + 1))" notice_count_reaches 1302 "$stage" 0 $((before + 1))
   remember_from_file Setting "DPI_INFO$((stage + 1))"
   [ "$(byte_of "${MODEL[Setting/DPI_INFO$((stage + 1))]}" 4)" = "$level" ] ||
@@ -245,7 +245,7 @@ cmd_level() {
 cmd_polling() {
   local k=$((RANDOM % 4)) xs=(378 486 593 701) rates=(8 4 2 1)
   go performance
-  click "${xs[k]}" 510
+  click "${xs[k]}" 483
   remember Setting PollingRate "${rates[k]}"
   command_done "polling rate ${rates[k]}" value_is Setting PollingRate "${rates[k]}"
 }
@@ -254,13 +254,13 @@ cmd_pointer() {
   local k=$((RANDOM % 5)) before
   go performance
   case $k in
-    0|1) before=$(notices 1296 0 0); click $([ $k = 0 ] && echo 861 || echo 785) 201
+    0|1) before=$(notices 1296 0 0); click $([ $k = 0 ] && echo 186 || echo 88) 206
          command_done "double-click speed $([ $k = 0 ] && echo up || echo down)" notice_count_reaches 1296 0 0 $((before + 1))
          remember_from_file Setting DoubleClickSpeed ;;
-    2|3) before=$(notices 1295 0 0); click $([ $k = 2 ] && echo 861 || echo 785) 281
+    2|3) before=$(notices 1295 0 0); click $([ $k = 2 ] && echo 186 || echo 88) 326
          command_done "wheel lines $([ $k = 2 ] && echo up || echo down)" notice_count_reaches 1295 0 0 $((before + 1))
          remember_from_file Setting WheelScrollLines ;;
-    4) before=$(notices 1297 255 255); click 490 372
+    4) before=$(notices 1297 255 255); click 243 431
        command_done "acceleration switch" notice_count_reaches 1297 255 255 $((before + 1))
        remember_from_file Setting AccelerationEnabled ;;
   esac

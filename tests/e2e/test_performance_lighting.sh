@@ -57,49 +57,49 @@ click 148 393
 shot performance-start >/dev/null
 n=$(message_count)
 
-click 574 197   # fourth stage tile
+click 574 206   # fourth stage tile
 messages_reach $((n + 1))
 expect "the fourth stage tile makes stage index 3 active" is "$(setting DPI)" 3
 expect "the stage choice is announced with 1297 (0, 0) after the save" last_message_is "1297 0 0"
 
 # A click on the level track at level 9: (px - left) = 8 steps of 425/11 and a little.
-click 638 300
+click 638 325
 messages_reach $((n + 2))
 expect "the level slider stores level 9 in the fourth record" is "$(record_word DPI_INFO4 1)" 9
 expect "the other words of the record stay as they were" is "$(record_word DPI_INFO4 2) $(record_word DPI_INFO4 3)" "8 8"
 expect "the level change is announced with 1302 (3, 0)" last_message_is "1302 3 0"
 
 # Drag the thumb from level 9 to beyond the right end: level 12, reported once, on release.
-drag 633 300 800 300
+drag 633 325 800 325
 messages_reach $((n + 3))
 expect "dragging the level thumb to the end stores level 12" is "$(record_word DPI_INFO4 1)" 12
 expect "the drag is reported once, at its end" is "$(message_count)" $((n + 3))
 
-click 701 510   # 1000 Hz
+click 701 483   # 1000 Hz
 messages_reach $((n + 4))
 expect "the fourth polling button writes rate 1" is "$(setting PollingRate)" 1
 expect "rate 1 posts 1277 (0, 3)" last_message_is "1277 0 3"
-click 378 510   # 125 Hz
+click 378 483   # 125 Hz
 messages_reach $((n + 5))
 expect "the first polling button writes rate 8, posting code 1" last_message_is "1277 0 1"
 
-click 490 372   # acceleration switch
+click 243 431   # acceleration switch
 messages_reach $((n + 6))
 expect "the acceleration switch turns acceleration on" is "$(setting AccelerationEnabled)" 1
 expect "acceleration is announced with 1297 (255, 255)" last_message_is "1297 255 255"
-click 600 421   # acceleration slider
+click 200 483   # acceleration slider
 messages_reach $((n + 7))
 expect "the acceleration slider stores its position" bash -c "[ '$(setting Acceleration)' -gt 1 ]"
 
-click 861 201   # double-click speed +
+click 186 206   # double-click speed +
 messages_reach $((n + 8))
 expect "double-click speed up at 20 stays 20" is "$(setting DoubleClickSpeed)" 20
 expect "double-click speed is announced with 1296 even when unchanged" last_message_is "1296 0 0"
-click 785 201   # double-click speed -
+click 88 206    # double-click speed -
 messages_reach $((n + 9))
 expect "double-click speed down goes to 19" is "$(setting DoubleClickSpeed)" 19
 n=$((n + 1))
-click 785 281   # wheel lines -
+click 88 326    # wheel lines -
 messages_reach $((n + 9))
 expect "wheel lines down stays at its lowest, 1" is "$(setting WheelScrollLines)" 1
 expect "wheel lines are announced with 1295" last_message_is "1295 0 0"
@@ -107,14 +107,14 @@ perf_shot=$(shot performance-changed)
 
 # Each of those changes repainted only the controls it touched; together they must leave
 # the page exactly as showing it afresh paints it. The pointer rests on the page's empty
-# left part for both pictures.
+# bottom-left corner for both pictures.
 # page_painted_whole <name> <page button x y>: the page now, and the page shown again.
 page_painted_whole() {
-  xdotool mousemove 100 300; sleep 0.5
+  xdotool mousemove 20 600; sleep 0.5
   local in_parts; in_parts=$(shot "$1-painted-in-parts")
   click 819 523   # back
   click "$2" "$3"
-  xdotool mousemove 100 300; sleep 0.5
+  xdotool mousemove 20 600; sleep 0.5
   same_region "$in_parts" "$(shot "$1-painted-whole")" 888x636+0+0
 }
 expect "the performance page after its changes is the page shown afresh" page_painted_whole performance 148 393
@@ -195,9 +195,9 @@ sim_stop
 before=$(wc -l < "$SIM_LOG")
 click 819 523   # back
 click 148 393   # performance page
-click 360 197   # first stage tile
+click 360 206   # first stage tile
 expect "without the service the stage is still saved" eventually setting_is DPI 0
-click 701 510   # 1000 Hz
+click 701 483   # 1000 Hz
 expect "without the service the rate is still saved" eventually setting_is PollingRate 1
 expect "nothing reached the stopped service" is "$(wc -l < "$SIM_LOG")" "$before"
 

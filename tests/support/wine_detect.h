@@ -17,13 +17,4 @@ inline bool runningUnderWine() {
 #endif
 }
 
-// True when the platform's ANSI code page is 1252, the one the portable engine uses.
-inline bool platformAnsiIs1252() {
-#ifdef _WIN32
-  return GetACP() == 1252;
-#else
-  return true;
-#endif
-}
-
 }  // namespace ko::test

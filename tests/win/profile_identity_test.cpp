@@ -8,7 +8,7 @@
 #include "platform/profile_strings.h"
 #include "support/file_bytes.h"
 #include "support/profile_identity.h"
-#include "support/wine_detect.h"
+#include "support/system_code_page.h"
 
 namespace ko {
 namespace {
@@ -60,13 +60,34 @@ TEST(ProfileIdentity, NewFileWithNonAsciiText) {
 }
 
 TEST(ProfileIdentity, AnsiFileWithWesternText) {
-  if (!test::platformAnsiIs1252()) GTEST_SKIP() << "the platform's ANSI page is not 1252";
+  const test::SystemCodePage western(1252);
+  if (!western.active()) GTEST_SKIP() << "the platform's ANSI page is not 1252";
   const auto writes = [](ProfileStrings& strings, TextView path) {
     strings.writeString(path, u"GROUP2", u"Name", u"Caf\u00E9 \u20AC");
     strings.writeString(path, u"GROUP3", u"Name", u"na\u00EFve");
   };
   EXPECT_TRUE(test::sameFilesAfter(std::string(kOtherWriters) + "[Extra]\r\nText=\xE9t\xE9\r\n", writes,
                                    portableProfileStrings(), platformProfileStrings()));
+}
+
+// As the device service makes the file on a Chinese system: ANSI, in code page 936. Text
+// that page cannot hold turns the file UTF-16LE in both.
+TEST(ProfileIdentity, AnsiFileWithChineseText) {
+  const test::SystemCodePage chinese(936);
+  if (!chinese.active()) GTEST_SKIP() << "the platform's ANSI page is not 936";
+  const std::string serviceMade = std::string(kOtherWriters) + "[Extra]\r\nProfileName=\xCA\xF3\xB1\xEA\r\n";
+  const auto inPage = [](ProfileStrings& strings, TextView path) {
+    aSettingsLikeSequence(strings, path);
+    strings.writeString(path, u"MACRO_LIST", u"Macro2", u16("宏1"));
+    strings.writeString(path, u"GROUP2", u"Name", u16("射击"));
+  };
+  EXPECT_TRUE(test::sameFilesAfter(serviceMade, inPage, portableProfileStrings(), platformProfileStrings()));
+  const auto beyondPage = [](ProfileStrings& strings, TextView path) {
+    strings.writeString(path, u"MACRO_LIST", u"Macro2", u16("宏1"));
+    strings.writeString(path, u"GROUP2", u"Name", u16("한 😀"));
+    strings.writeString(path, u"GROUP3", u"Name", u16("宏"));
+  };
+  EXPECT_TRUE(test::sameFilesAfter(serviceMade, beyondPage, portableProfileStrings(), platformProfileStrings()));
 }
 
 }  // namespace

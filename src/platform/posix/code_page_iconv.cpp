@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include "platform/code_page.h"
 
 namespace ko {
@@ -31,10 +32,12 @@ constexpr NamedPage kNamedPages[] = {
     {54936, "GB18030"},      {65000, "UTF-7"},        {65001, "UTF-8"},
 };
 
+enum class Direction { ToUtf16, FromUtf16 };
+
 // Owns one conversion descriptor.
 class Converter {
  public:
-  explicit Converter(uint32_t codePage) {
+  explicit Converter(uint32_t codePage, Direction direction = Direction::ToUtf16) : direction_(direction) {
     // UTF-16 and UTF-32 are not byte code pages for MultiByteToWideChar either.
     if (codePage == kCodePageUtf16Le || codePage == kCodePageUtf16Be || codePage == 0 ||
         codePage == 12000 || codePage == 12001)
@@ -63,6 +66,27 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+  // The exact byte form of `text`; false at the first unit the page cannot hold (or a
+  // surrogate without its pair).
+  bool convertExactly(TextView text, std::string& out) {
+    std::string input;
+    input.reserve(text.size() * 2);
+    for (char16_t unit : text) {
+      input.push_back(static_cast<char>(unit & 0xFF));
+      input.push_back(static_cast<char>(unit >> 8));
+    }
+    char* in = input.data();
+    size_t inLeft = input.size();
+    std::string buffer(2 * inLeft + 16, '\0');
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    if (iconv(handle_, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return false;
+    // Pages with shift states end in their initial state.
+    if (iconv(handle_, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) return false;
+    out.assign(buffer.data(), buffer.size() - outLeft);
+    return true;
+  }
 
   void convert(std::string_view bytes, Text& out) {
     std::string input(bytes);
@@ -97,9 +121,10 @@ class Converter {
 
  private:
   bool open(const char* name) {
-    handle_ = iconv_open("UTF-16LE", name);
+    handle_ = direction_ == Direction::ToUtf16 ? iconv_open("UTF-16LE", name) : iconv_open(name, "UTF-16LE");
     return valid();
   }
+  Direction direction_;
   iconv_t handle_ = reinterpret_cast<iconv_t>(-1);
 };
 
@@ -113,8 +138,26 @@ bool decodeCodePage(uint32_t codePage, std::string_view bytes, Text& out) {
   return true;
 }
 
+bool encodeCodePage(uint32_t codePage, TextView text, std::string& out) {
+  out.clear();
+  Converter converter(codePage, Direction::FromUtf16);
+  if (!converter.valid()) return false;
+  std::string bytes;
+  Text back;
+  // A form that reads back as other text is a look-alike, not the text.
+  if (!converter.convertExactly(text, bytes) || !decodeCodePage(codePage, bytes, back) || back != text) return false;
+  out = std::move(bytes);
+  return true;
+}
+
 bool isCodePageSupported(uint32_t codePage) { return Converter(codePage).valid(); }
 
-uint32_t ansiCodePage() { return 1252; }
+namespace {
+uint32_t systemCodePage = 1252;
+}
+
+uint32_t ansiCodePage() { return systemCodePage; }
+
+void setAnsiCodePage(uint32_t codePage) { systemCodePage = codePage; }
 
 }  // namespace ko

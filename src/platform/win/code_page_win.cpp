@@ -1,6 +1,8 @@
-// Code pages on Windows: MultiByteToWideChar does the work.
+// Code pages on Windows: MultiByteToWideChar and WideCharToMultiByte do the work.
 #include <windows.h>
 #include <climits>
+#include <string>
+#include <utility>
 #include "platform/code_page.h"
 
 namespace ko {
@@ -30,6 +32,25 @@ bool decodeCodePage(uint32_t codePage, std::string_view bytes, Text& out) {
     return false;
   }
   out.resize(static_cast<size_t>(written));
+  return true;
+}
+
+bool encodeCodePage(uint32_t codePage, TextView text, std::string& out) {
+  out.clear();
+  if (!isCodePageSupported(codePage)) return false;
+  if (text.empty()) return true;
+  if (text.size() > static_cast<size_t>(INT_MAX / 4)) return false;
+  const auto* units = reinterpret_cast<const wchar_t*>(text.data());
+  const int length = static_cast<int>(text.size());
+  // Flags 0 for the same reason as above; what the page cannot hold comes out as a best-fit
+  // look-alike or the default character, which the read-back below tells from the text.
+  const int size = WideCharToMultiByte(codePage, 0, units, length, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return false;
+  std::string bytes(static_cast<size_t>(size), '\0');
+  if (WideCharToMultiByte(codePage, 0, units, length, bytes.data(), size, nullptr, nullptr) != size) return false;
+  Text back;
+  if (!decodeCodePage(codePage, bytes, back) || back != text) return false;
+  out = std::move(bytes);
   return true;
 }
 

@@ -1,12 +1,18 @@
 // The profile-string seam on the Windows functions themselves. The names and values a
 // caller passes are held to the same rules as in the portable engine (ini_values.h), and
-// two platform habits are evened out here: a new file is started with the UTF-16LE mark so
-// that Windows writes it as UTF-16LE rather than in the ANSI code page, and a record read
-// fills the caller's buffer only when the whole value checks out.
+// three platform habits are evened out here: a new file is started with the UTF-16LE mark so
+// that Windows writes it as UTF-16LE rather than in the ANSI code page, text the ANSI code
+// page cannot hold turns an ANSI file UTF-16LE before it is written (Windows would write
+// '?' for it), and a record read fills the caller's buffer only when the whole value
+// checks out.
 #include <windows.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <string>
 #include <vector>
+#include "platform/file_system.h"
+#include "platform/ini_text_codec.h"
 #include "platform/ini_values.h"
 #include "platform/profile_strings.h"
 
@@ -31,6 +37,19 @@ bool ensureFileExists(const Text& path) {
   return ok && written == sizeof kByteOrderMark;
 }
 
+// Makes sure the file can take `texts` as they are: an ANSI file whose code page cannot
+// hold one of them is rewritten as the same text in UTF-16LE, as the portable engine does.
+// False when that rewrite failed (the file is then as it was).
+bool fileHolds(const Text& path, std::initializer_list<TextView> texts) {
+  std::string encoded;
+  bool fits = true;
+  for (TextView text : texts) fits = fits && ini::encodeAnsi(text, encoded);
+  if (fits) return true;
+  std::string bytes;
+  if (!readFileBytes(path, bytes) || ini::detectEncoding(bytes) != ini::Encoding::Ansi) return true;
+  return replaceFileContents(path, ini::encodeUtf16File(ini::decodeFile(bytes, ini::Encoding::Ansi)));
+}
+
 class Win32ProfileStrings final : public ProfileStrings {
  public:
   Text readString(TextView file, TextView section, TextView key, TextView fallback) override {
@@ -52,8 +71,8 @@ class Win32ProfileStrings final : public ProfileStrings {
     const Text keyName(ini::callerName(key));
     if (!ini::isWritableSection(sectionName) || !ini::isWritableKey(keyName)) return false;
     const Text path(file);
-    if (!ensureFileExists(path)) return false;
     const Text line(ini::singleLineValue(value));
+    if (!ensureFileExists(path) || !fileHolds(path, {sectionName, keyName, line})) return false;
     return WritePrivateProfileStringW(wide(sectionName), wide(keyName), wide(line), wide(path)) != FALSE;
   }
 

@@ -2,8 +2,10 @@
 // the first save), restore-all, the web command line, the page tables' integrity.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
+#include <vector>
 
 #include "app/first_start.h"
 #include "app/main_window_layouts.h"
@@ -128,6 +130,48 @@ TEST(MainWindowTables, NamedPositionsPointAtTheirControlsAndVisibleControlsDoNot
       for (size_t j = i + 1; j < c.size(); ++j)
         if (!hidden(*page, i) && !hidden(*page, j)) EXPECT_FALSE(overlap(c[i].rect, c[j].rect)) << i << " and " << j;
   }
+}
+
+// The performance page is two columns from the page's left margin to its right one, both
+// of one height and cut into the same bands, and every control but Back sits in one of
+// them: no column stands apart, and no part of the page is left empty.
+TEST(MainWindowTables, PerformancePageIsTwoColumnsOfTheSameBands) {
+  namespace pp = performance_page;
+  const WindowLayout& w = performancePageLayout();
+  std::vector<PixelRect> panels;
+  std::set<std::pair<int, int>> dividerRows;  // (row, column)
+  for (const Decoration& d : w.decorations) {
+    if (d.kind == DecorationKind::Panel) panels.push_back(d.rect);
+  }
+  ASSERT_EQ(panels.size(), 2u);
+  const PixelRect& left = panels[0].left < panels[1].left ? panels[0] : panels[1];
+  const PixelRect& right = panels[0].left < panels[1].left ? panels[1] : panels[0];
+  EXPECT_EQ(left.top, right.top);
+  EXPECT_EQ(left.bottom, right.bottom);
+  EXPECT_LE(left.left, 66) << "the left third holds a column";
+  EXPECT_LE(right.right, kMainWindowWidth - 100) << "the right column leaves room for Back beside it";
+  EXPECT_GE(right.left - left.right, 8);
+  for (const Decoration& d : w.decorations) {
+    if (d.kind == DecorationKind::Divider) dividerRows.insert({d.rect.top, d.rect.left < right.left ? 0 : 1});
+  }
+  std::set<int> leftRows, rightRows;
+  for (const auto& [row, column] : dividerRows) (column ? rightRows : leftRows).insert(row);
+  EXPECT_EQ(leftRows, rightRows);
+  EXPECT_EQ(leftRows.size(), 2u);
+
+  for (size_t i = 0; i < w.controls.size(); ++i) {
+    const PixelRect& r = w.controls[i].rect;
+    if (i == size_t(pp::kBack) || i == size_t(pp::kLevelXSlider) || i == size_t(pp::kLevelYSlider)) continue;
+    const bool inside = std::any_of(panels.begin(), panels.end(), [&](const PixelRect& p) {
+      return r.left >= p.left && r.right <= p.right && r.top >= p.top && r.bottom <= p.bottom;
+    });
+    EXPECT_TRUE(inside) << "control " << i << " at " << r.left << "," << r.top;
+  }
+  // The pointer values and acceleration are the left column's; the sensor the right one's.
+  for (int i : {pp::kDoubleClickUp, pp::kWheelLinesDown, pp::kAccelerationSwitch, pp::kAccelerationSlider})
+    EXPECT_LT(w.controls[size_t(i)].rect.right, right.left) << i;
+  for (int i : {pp::kStageFirst, pp::kLevelSlider, pp::kPollingFirst})
+    EXPECT_GT(w.controls[size_t(i)].rect.left, left.right) << i;
 }
 
 }  // namespace

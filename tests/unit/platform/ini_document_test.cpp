@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include "support/file_bytes.h"
+#include "support/system_code_page.h"
 
 namespace ko::ini {
 namespace {
@@ -54,6 +55,42 @@ TEST(IniDocument, NewDocumentIsUtf16AndRendersEmptyUntilWritten) {
   EXPECT_FALSE(document.storedValue(u"A", u"x").has_value());
   ASSERT_TRUE(document.writeString(u"A", u"x", u"1"));
   EXPECT_EQ(test::utf16File("[A]\r\nx=1\r\n"), document.toBytes());
+}
+
+TEST(IniDocument, AnsiFileOfAChineseSystemKeepsItsTextAndTurnsUtf16OnlyForWhatItCannotHold) {
+  const test::SystemCodePage chinese(936);
+  if (!chinese.active()) GTEST_SKIP() << "the platform's ANSI page is not 936";
+  // As the device service makes the file: ANSI, in the system's page. The last line holds
+  // a byte the page does not define.
+  Document document = Document::fromBytes("[Setting]\r\nProfileName=\xCA\xF3\xB1\xEA\r\n[MACRO_LIST]\r\nodd=a\xFF\r\n");
+  EXPECT_EQ(u"\u9F20\u6807", document.readString(u"Setting", u"ProfileName", u""));
+
+  ASSERT_TRUE(document.writeString(u"MACRO_LIST", u"Macro1", u"\u5B8F1"));
+  ASSERT_TRUE(document.writeString(u"\u5B8F", u"\u540D", u"x"));
+  EXPECT_EQ(Encoding::Ansi, document.encoding());
+  EXPECT_EQ(test::visible("[Setting]\r\nProfileName=\xCA\xF3\xB1\xEA\r\n[MACRO_LIST]\r\nodd=a\xFF\r\n"
+                          "Macro1=\xBA\xEA" "1\r\n[\xBA\xEA]\r\n\xC3\xFB=x\r\n"),
+            test::visible(document.toBytes()));
+
+  // Hangul is not in the page: the file turns UTF-16LE, and every text in it survives.
+  ASSERT_TRUE(document.writeString(u"Setting", u"ProfileName", u"\uD55C"));
+  EXPECT_EQ(Encoding::Utf16Le, document.encoding());
+  const Document reloaded = Document::fromBytes(document.toBytes());
+  EXPECT_EQ(u"\uD55C", reloaded.readString(u"Setting", u"ProfileName", u""));
+  EXPECT_EQ(u"\u5B8F1", reloaded.readString(u"MACRO_LIST", u"Macro1", u""));
+  EXPECT_EQ(u"x", reloaded.readString(u"\u5B8F", u"\u540D", u""));
+  EXPECT_EQ(Text::npos, document.toText().find(u'?'));
+}
+
+TEST(IniDocument, AnsiFileOfAWesternSystemTurnsUtf16RatherThanWriteQuestionMarks) {
+  const test::SystemCodePage western(1252);
+  if (!western.active()) GTEST_SKIP() << "the platform's ANSI page is not 1252";
+  Document document = Document::fromBytes("[A]\r\nname=caf\xE9\r\n");
+  ASSERT_TRUE(document.writeString(u"A", u"other", u"na\u00EFve"));
+  EXPECT_EQ("[A]\r\nname=caf\xE9\r\nother=na\xEFve\r\n", document.toBytes());
+  ASSERT_TRUE(document.writeString(u"A", u"macro", u"\u5B8F1"));
+  EXPECT_EQ(test::utf16File("[A]\r\nname=café\r\nother=naïve\r\nmacro=宏1\r\n"),
+            document.toBytes());
 }
 
 TEST(IniDocument, ReadsKeepTheStoredValueApartFromWhatAReadReturns) {

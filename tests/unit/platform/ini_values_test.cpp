@@ -4,6 +4,7 @@
 
 #include <array>
 #include "platform/ini_text_codec.h"
+#include "support/system_code_page.h"
 
 namespace ko::ini {
 namespace {
@@ -71,15 +72,35 @@ TEST(IniValues, QuotesGoInOnePairOnly) {
   EXPECT_EQ(Text(4095, u'a'), readableValue(u"\"" + Text(5000, u'a') + u"\""));
 }
 
-TEST(IniTextCodec, AnsiIsCodePage1252AndEveryByteSurvives) {
+TEST(IniTextCodec, CodePage1252MapsEveryByteToAUnitOfItsOwn) {
   for (int byte = 0; byte < 256; ++byte) {
-    EXPECT_EQ(byte, unitToAnsi(ansiToUnit(static_cast<unsigned char>(byte)))) << byte;
+    unsigned char back = 0;
+    EXPECT_TRUE(unitToAnsi(ansiToUnit(static_cast<unsigned char>(byte)), back)) << byte;
+    EXPECT_EQ(byte, back) << byte;
   }
   EXPECT_EQ(u'\u20AC', ansiToUnit(0x80));
   EXPECT_EQ(u'\u0178', ansiToUnit(0x9F));
   EXPECT_EQ(u'\u00E9', ansiToUnit(0xE9));
-  EXPECT_EQ('?', unitToAnsi(u'\u65E5'));
-  EXPECT_EQ("caf\xE9?", encodeFile(u"caf\u00E9\u65E5", Encoding::Ansi));
+  unsigned char none = 0;
+  EXPECT_FALSE(unitToAnsi(u'\u65E5', none));
+}
+
+TEST(IniTextCodec, AnsiTextIsInTheSystemCodePage) {
+  std::string bytes = "untouched";
+  {
+    const test::SystemCodePage western(1252);
+    if (western.active()) {
+      EXPECT_EQ(u"caf\u00E9 \u20AC", decodeAnsi("caf\xE9 \x80"));
+      EXPECT_FALSE(encodeAnsi(u"caf\u00E9\u65E5", bytes)) << "no '?' stands in for what the page lacks";
+    }
+  }
+  const test::SystemCodePage chinese(936);
+  if (!chinese.active()) GTEST_SKIP() << "the platform's ANSI page is not 936";
+  EXPECT_EQ(u"\u5B8F1", decodeAnsi("\xBA\xEA" "1"));
+  ASSERT_TRUE(encodeAnsi(u"\u9F20\u6807", bytes));
+  EXPECT_EQ("\xCA\xF3\xB1\xEA", bytes);
+  EXPECT_FALSE(encodeAnsi(u"\uD55C", bytes)) << "Hangul is not in the Chinese page";
+  EXPECT_FALSE(encodeAnsi(u"Stra\u00DFe", bytes)) << "nor a best-fit look-alike";
 }
 
 TEST(IniTextCodec, OnlyTheUtf16LittleEndianMarkMeansUtf16) {
