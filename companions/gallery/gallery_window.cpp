@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "skin/gallery_layout.h"
 #include "skin/skin_files.h"
 #include "skin/win/gdi_objects.h"

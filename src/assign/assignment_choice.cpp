@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include "assign/assignment_menu.h"
-#include "assign/function_catalogue.h"
+#include "settings/function_catalogue.h"
 #include "macro/macro_file.h"
 #include "macro/macro_paths.h"
 #include "settings/settings_file.h"

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include "assign/assignment_labels.h"
+#include "macro/macro_choice.h"
 #include "macro/macro_list.h"
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
@@ -13,13 +14,6 @@
 #include "settings/settings_record.h"
 
 namespace ko {
-
-// The macro chooser's fields: what it opens with, and what it hands back on OK.
-struct MacroChoice {
-  Text name;
-  int position = -1;  // in the macro list (not a slot number)
-  int runMode = 0;    // 0, 1 or 2
-};
 
 // At most this many different macros may play on buttons 1..9 of one profile.
 constexpr size_t kMaxMacrosPerProfile = 7;

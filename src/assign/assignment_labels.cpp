@@ -1,8 +1,8 @@
 #include "assign/assignment_labels.h"
 
 #include <algorithm>
-#include "assign/function_catalogue.h"
-#include "assign/key_tables.h"
+#include "settings/function_catalogue.h"
+#include "text/key_tables.h"
 #include "settings/settings_file.h"
 
 namespace ko {

@@ -1,7 +1,7 @@
 #include "assign/key_capture.h"
 
 #include <cstring>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 
 namespace ko {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 #include <limits>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 
 namespace ko {
 

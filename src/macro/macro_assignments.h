@@ -3,7 +3,7 @@
 // then pointed at the position their macro has now, so that no button starts playing a
 // different macro. A button whose macro is gone is switched off.
 #pragma once
-#include "assign/function_catalogue.h"
+#include "settings/function_catalogue.h"
 #include "macro/macro_list.h"
 #include <vector>
 #include "settings/settings_record.h"

@@ -3,7 +3,7 @@
 #include <limits>
 #include "macro/macro_paths.h"
 #include "platform/file_system.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
 namespace ko {
 

@@ -9,7 +9,7 @@
 #include "macro/macro_rows.h"
 #include "macro/text_lookup.h"
 #include "platform/profile_strings.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
 namespace ko {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 #include "platform/wide_text.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
 namespace ko {
 

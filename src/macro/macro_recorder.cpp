@@ -1,7 +1,7 @@
 #include "macro/macro_recorder.h"
 
 #include <algorithm>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 
 namespace ko {
 namespace {

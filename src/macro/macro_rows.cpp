@@ -1,7 +1,7 @@
 #include "macro/macro_rows.h"
 
 #include <cstdlib>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 #include "macro/macro_file.h"
 
 namespace ko {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include "assign/function_catalogue.h"
+#include "settings/function_catalogue.h"
 #include "settings/settings_record.h"
 
 namespace ko {

@@ -2,7 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/file_title.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "settings/settings_file.h"
 #include "settings/file_as_seen.h"
 

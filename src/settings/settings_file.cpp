@@ -8,7 +8,7 @@
 #include <thread>
 #include "platform/ini_transaction.h"
 #include "settings/factory_assignments.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "settings/file_as_seen.h"
 
 namespace ko {

@@ -2,7 +2,7 @@
 // the "Screen" picture names and the "BUTTONPOS" captions of a skin layout file.
 #pragma once
 #include "platform/wide_text.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
 namespace ko {
 

@@ -11,7 +11,7 @@
 #include <vector>
 #include "platform/file_system.h"
 #include "platform/profile_strings.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "support/file_bytes.h"
 #include "support/system_code_page.h"
 #include "support/temp_dir.h"

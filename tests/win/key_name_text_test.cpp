@@ -3,7 +3,7 @@
 // key held, upper-cased.
 #include <windows.h>
 #include <gtest/gtest.h>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 
 namespace ko {
 namespace {

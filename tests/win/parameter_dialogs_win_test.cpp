@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "assign/dialog_layouts.h"
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 #include "assign/win/dpi_shift_dlg.h"
 #include "assign/win/gunfire_dlg.h"
 #include "assign/win/key_ex_dlg.h"

@@ -3,7 +3,7 @@
 #include "app/main_window_layouts.h"
 #include "app/web_command.h"
 #include "app/win/shell_actions.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "skin/menu_geometry.h"
 #include "skin/skin_files.h"
 #include "skin/win/bmp_menu.h"

@@ -6,7 +6,7 @@
 #include "app/win/main_page.h"
 #include "perf/lighting_commands.h"
 #include "perf/win/own_color_select.h"
-#include "perf/win/window_settings_channel.h"
+#include "app/win/window_settings_channel.h"
 
 namespace ko {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include "app/win/main_page.h"
 #include "perf/performance_commands.h"
-#include "perf/win/window_settings_channel.h"
+#include "app/win/window_settings_channel.h"
 
 namespace ko {
 

@@ -1,7 +1,7 @@
 #include "macro/win/edit_delay_dlg.h"
 
 #include <algorithm>
-#include "assign/dialog_layouts.h"
+#include "settings/single_key_layout.h"
 
 namespace ko {
 

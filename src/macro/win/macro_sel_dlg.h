@@ -2,7 +2,7 @@
 // macro-name popup, three run-mode buttons (exactly one pressed), OK and cancel.
 #pragma once
 #include <memory>
-#include "assign/assignment_choice.h"
+#include "macro/macro_choice.h"
 #include "macro/macro_list.h"
 #include "macro/win/macro_name_menu.h"
 #include "skin/win/skin_dialog.h"

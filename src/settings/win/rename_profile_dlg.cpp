@@ -1,6 +1,6 @@
 #include "settings/win/rename_profile_dlg.h"
 
-#include "assign/dialog_layouts.h"
+#include "settings/single_key_layout.h"
 
 namespace ko {
 

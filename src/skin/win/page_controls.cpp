@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/ini_transaction.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "skin/skin_files.h"
 
 namespace ko {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 #include "assign/key_capture.h"
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 
 namespace ko {
 namespace {

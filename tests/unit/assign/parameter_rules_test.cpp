@@ -2,7 +2,7 @@
 
 #include <climits>
 #include <cstring>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 #include "assign/parameter_rules.h"
 
 namespace ko {

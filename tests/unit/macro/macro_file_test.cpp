@@ -4,7 +4,7 @@
 #include "macro/macro_file.h"
 #include "macro/macro_rows.h"
 #include "macro_test_support.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "support/file_bytes.h"
 
 namespace ko {

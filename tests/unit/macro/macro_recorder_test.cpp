@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 #include "macro/macro_recorder.h"
 #include "macro_test_support.h"
 

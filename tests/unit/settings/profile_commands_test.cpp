@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 #include "settings/profile_commands.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "settings/settings_file.h"
 #include "support/temp_dir.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 #include "app/window_list.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "skin/window_layout.h"
 
 namespace ko {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <fstream>
 #include <set>
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 #include "platform/code_page.h"
 #include "support/temp_dir.h"
 #include "text/interface_text.h"

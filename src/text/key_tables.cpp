@@ -1,4 +1,4 @@
-#include "assign/key_tables.h"
+#include "text/key_tables.h"
 #include <cstddef>
 #include "platform/code_page.h"
 #include "text/interface_text.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include "assign/function_catalogue.h"
+#include "settings/function_catalogue.h"
 #include "platform/wide_text.h"
 #include "settings/factory_assignments.h"
 #include "text/text_keys.h"
