@@ -3,6 +3,7 @@
 # Idempotent: when everything is there it returns at once without touching apt.
 arch_asked="${KOCFG_WINE_ARCH:-}"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
 
 PACKAGES=(
   cmake make g++ clang libclang-rt-14-dev googletest
@@ -10,7 +11,7 @@ PACKAGES=(
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   libcairo2-dev fonts-dejavu-core libjpeg62-turbo-dev
-  nsis fp-utils fonts-wqy-microhei
+  nsis fp-utils fonts-wqy-microhei locales
 )
 
 missing=()
@@ -22,7 +23,6 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   log "installing: ${missing[*]}"
-  SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
@@ -39,7 +39,6 @@ if ! machine_runs_32bit_wine; then
   done
   if [ ${#missing[@]} -gt 0 ]; then
     log "this machine cannot run 32-bit code: installing ${missing[*]} for the 64-bit test build"
-    SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
   fi
 fi
@@ -52,6 +51,22 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   wine wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
+fi
+
+# A 64-bit prefix does not register Wine's own Tahoma, the skin's face, and would draw every
+# word in a wider fallback face: the prefix gets the font files themselves.
+if [ "$KOCFG_WINE_ARCH" = win64 ]; then
+  for font in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+    target="$WINEPREFIX/drive_c/windows/Fonts/$(basename "$font")"
+    [ ! -f "$font" ] || [ -f "$target" ] || { mkdir -p "$(dirname "$target")"; cp "$font" "$target"; }
+  done
+fi
+
+# The Chinese system's code page (936) under Wine comes from the locale: the tests of text in
+# ANSI files start Wine with LC_ALL=zh_CN.UTF-8.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  log "generating the zh_CN.UTF-8 locale"
+  $SUDO localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 || true
 fi
 
 # The Chinese language file names the Chinese interface font of Windows; under Wine that
