@@ -13,7 +13,8 @@ what="${1:-all}"
 
 configure() { # dir, extra cmake args...
   local dir="$1"; shift
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
+  # A configure that failed part-way (a package still missing) leaves a cache but no Makefile.
+  if [ ! -f "$dir/CMakeCache.txt" ] || [ ! -f "$dir/Makefile" ]; then
     cmake -S "$REPO" -B "$dir" -DKOCFG_DIST_DIR="$DIST_DIR" "$@" >/dev/null
   fi
 }

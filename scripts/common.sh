@@ -18,14 +18,37 @@ LANGUAGES_DIR="$BUILD_DIR/languages"
 # second time for x86-64 (the same sources: no code knows its pointer size) and every Wine
 # run, test and screenshot uses that build under 64-bit Wine. The 32-bit build is still made,
 # and the installer still packs it. KOCFG_WINE_ARCH=win32|win64 overrides the choice.
+kernel_runs_32bit_code() {
+  # A 93-byte i386 program that only exits: the kernel either runs it or refuses its format.
+  local probe
+  probe="$(mktemp)"
+  python3 - "$probe" <<'PY'
+import struct, sys
+base, code = 0x08048000, bytes.fromhex("b80100000031dbcd80")  # exit(0) through int 0x80
+size = 52 + 32 + len(code)
+header = b"\x7fELF\x01\x01\x01" + bytes(9) + struct.pack("<HHIIIIIHHHHHH", 2, 3, 1, base + 84, 52, 0, 0, 52, 32, 1, 0, 0, 0)
+segment = struct.pack("<IIIIIIII", 1, 0, base, base, size, size, 5, 0x1000)
+open(sys.argv[1], "wb").write(header + segment + code)
+PY
+  chmod +x "$probe"
+  local answer=1
+  "$probe" 2>/dev/null && answer=0
+  rm -f "$probe"
+  return $answer
+}
+wine_installed() { [ -e /usr/lib/wine/wine ] || [ -e /usr/lib/wine/wine64 ]; }
 machine_runs_32bit_wine() {
-  # Before set-up installs Wine nothing can be told; the 32-bit loader's own answer decides.
-  [ ! -e /usr/lib/wine/wine ] || /usr/lib/wine/wine --version >/dev/null 2>&1
+  kernel_runs_32bit_code || return 1
+  # The 32-bit loader's own answer decides. Before set-up installs Wine nothing more can be
+  # told; once Wine is there without its 32-bit half (a mirror without a sound i386 index),
+  # only the 64-bit one can run.
+  if [ -e /usr/lib/wine/wine ]; then /usr/lib/wine/wine --version >/dev/null 2>&1; return; fi
+  ! wine_installed
 }
 if [ -z "${KOCFG_WINE_ARCH:-}" ]; then
   if machine_runs_32bit_wine; then KOCFG_WINE_ARCH=win32; else KOCFG_WINE_ARCH=win64; fi
   # Only a choice made with Wine installed is handed on to the scripts this one starts.
-  [ ! -e /usr/lib/wine/wine ] || export KOCFG_WINE_ARCH
+  ! wine_installed || export KOCFG_WINE_ARCH
 fi
 SHIP_WIN_DIR="$BUILD_DIR/win"
 if [ "$KOCFG_WINE_ARCH" = win64 ]; then

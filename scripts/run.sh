@@ -9,7 +9,7 @@
 # It builds only the program folder (build.sh program), not the tests: a first run on a fresh
 # clone takes a few minutes (see docs/performance.md), later ones seconds.
 # Set-up first: which Windows build runs here (common.sh) depends on the Wine it installs.
-bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh" || { echo "set-up failed: see the lines above" >&2; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bash "$REPO/scripts/build.sh" program
 

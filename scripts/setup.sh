@@ -5,6 +5,24 @@ arch_asked="${KOCFG_WINE_ARCH:-}"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
 
+# A Debian mirror caught mid-sync answers one index with the wrong size and fails the whole
+# update; a few tries a little apart ride it out. Should an index stay stale, the install
+# is still tried with the lists that did arrive, and only its own failure stops the set-up.
+apt_update() {
+  local try
+  for try in 1 2 3; do
+    $SUDO apt-get update -q && return 0
+    log "apt-get update failed (try $try)"
+    [ "$try" = 3 ] || sleep 5
+  done
+  log "apt-get update kept failing; installing from the package lists there are"
+}
+# Another apt run (a second checkout's set-up) holds the lock for minutes: wait for it.
+apt_install() { # packages...
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends \
+    -o DPkg::Lock::Timeout=600 "$@"
+}
+
 PACKAGES=(
   cmake make g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
@@ -13,6 +31,15 @@ PACKAGES=(
   libcairo2-dev fonts-dejavu-core libjpeg62-turbo-dev
   nsis fp-utils fonts-wqy-microhei locales
 )
+# Where the kernel cannot run 32-bit code, 32-bit Wine is of no use: the Wine tiers run a
+# 64-bit build (common.sh), and the i386 packages are not even asked for.
+# After a mirror refused the i386 packages, later set-ups leave them out for a day instead of
+# asking the mirror again each run.
+NO_I386_MARK="$HOME/.cache/kocfg/i386-packages-unavailable"
+if ! kernel_runs_32bit_code || [ -n "$(find "$NO_I386_MARK" -mmin -1440 2>/dev/null)" ]; then
+  PACKAGES=("${PACKAGES[@]/wine32:i386/}")
+  PACKAGES+=(wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -23,11 +50,18 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   log "installing: ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [[ " ${missing[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_update
+  if ! apt_install "${missing[@]}"; then
+    # 32-bit Wine's packages need a matching i386 index; with that one broken on the mirror the
+    # rest still installs, and the scripts fall back to the 64-bit Wine tiers.
+    rest=("${missing[@]/*:i386/}")
+    log "installing without the i386 packages; the Wine tiers will run the 64-bit build"
+    mkdir -p "$(dirname "$NO_I386_MARK")" && touch "$NO_I386_MARK"
+    apt_install "${rest[@]}" wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev || exit 1
+  fi
 fi
 
 # A kernel that cannot run 32-bit code needs the 64-bit Windows build and 64-bit Wine for every
@@ -39,7 +73,7 @@ if ! machine_runs_32bit_wine; then
   done
   if [ ${#missing[@]} -gt 0 ]; then
     log "this machine cannot run 32-bit code: installing ${missing[*]} for the 64-bit test build"
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+    apt_install "${missing[@]}"
   fi
 fi
 KOCFG_WINE_ARCH="$arch_asked"

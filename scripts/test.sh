@@ -6,7 +6,7 @@
 # shows in the next run of the program.
 export KOCFG_PREFIX_NAME="${KOCFG_PREFIX_NAME:-test-wineprefix}"
 # Set-up first: which Windows build the tests run (common.sh) depends on the Wine it installs.
-bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh" || { echo "set-up failed: see the lines above" >&2; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$REPO/scripts/xvfb.sh"
 [ "$KOCFG_WINE_ARCH" = win32 ] ||
