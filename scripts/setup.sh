@@ -64,7 +64,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
-# A kernel that cannot run 32-bit code needs the 64-bit Windows build and 64-bit Wine for every
+# A machine that cannot run 32-bit Wine needs the 64-bit Windows build and 64-bit Wine for every
 # Wine run (see common.sh); the choice is made again now that Wine is installed.
 if ! machine_runs_32bit_wine; then
   missing=()
@@ -72,7 +72,7 @@ if ! machine_runs_32bit_wine; then
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
-    log "this machine cannot run 32-bit code: installing ${missing[*]} for the 64-bit test build"
+    log "32-bit Wine cannot run here: installing ${missing[*]} for the 64-bit test build"
     apt_install "${missing[@]}"
   fi
 fi

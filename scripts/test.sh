@@ -10,7 +10,7 @@ bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh" || { echo "set-up failed: see the
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$REPO/scripts/xvfb.sh"
 [ "$KOCFG_WINE_ARCH" = win32 ] ||
-  log "this machine cannot run 32-bit code: the Wine tiers run the 64-bit build ($WIN_DIR, $DIST_DIR)"
+  log "32-bit Wine cannot run here: the Wine tiers run the 64-bit build ($WIN_DIR, $DIST_DIR)"
 
 bash "$REPO/scripts/build.sh" native
 bash "$REPO/scripts/build.sh" win
