@@ -1,5 +1,6 @@
 #include "app/restore_all.h"
 
+#include "settings/file_as_seen.h"
 #include "settings/settings_file.h"
 
 namespace ko {
@@ -9,6 +10,11 @@ void restoreAllProfiles(SettingsRecord& record) {
   // current while it runs, and each profile in turn gets its own defaults.
   record.Profile = 0;
   for (int profile = 0; profile < kProfileCount; ++profile) ApplyFactoryDefaults(record, profile);
+}
+
+void restoreAllSettings(SettingsRecord& record, TextView settingsPath) {
+  restoreAllProfiles(record);
+  forgetStageRecords(settingsPath);
 }
 
 }  // namespace ko

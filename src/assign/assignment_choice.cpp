@@ -124,7 +124,11 @@ ChoiceOutcome ApplyAssignmentChoice(AssignmentChoiceHost& host, int button, uint
   // the menu never offers (0, or a switch to the profile already active).
   if (!AssignmentMenuOffers(BuildAssignmentMenuTree(profile), top, sub)) return ChoiceOutcome::Ignored;
 
-  if (!HasOtherLeftClick(record, button)) {
+  // A profile whose file lost every left click (edited or imported) must still be able to
+  // get one back: "CLICK" goes through when this button does not hold the left click itself.
+  const bool restoresLeftClick = top == assignment_menu_id::kClick &&
+                                 record.Profiles[profile].ButtonAssigned[button].FunctionCode != function_code::kLeftClick;
+  if (!HasOtherLeftClick(record, button) && !restoresLeftClick) {
     if (top == assignment_menu_id::kClick) return ChoiceOutcome::KeptLeftClick;
     host.warnLastLeftClick();
     return ChoiceOutcome::Refused;

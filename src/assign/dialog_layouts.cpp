@@ -26,7 +26,7 @@ WindowLayout makeGunfire() {
       dialogButton({34, 186, 111, 205}, 8, "Endless", ControlLook::Switch, "check", kCheckFromOver, TextAlign::Left));
   c.push_back(dialogEdit({115, 188, 160, 205}, gunfire::kCountFieldId, 3, true));
   c.push_back(dialogLabel({165, 187, 257, 206}, 7, "shots, pause", TextAlign::Centre));
-  c.push_back(dialogEdit({262, 188, 307, 205}, gunfire::kSecondFieldId, 4, true));
+  c.push_back(dialogEdit({262, 188, 307, 205}, gunfire::kSecondFieldId, 3, true));
   c.push_back(dialogLabel({317, 187, 373, 206}, 6, "ms", TextAlign::Centre));
   w.decorations = {
       {DecorationKind::Panel, {24, 92, 384, 178}, ""},

@@ -1,6 +1,7 @@
 #include "assign/key_capture.h"
 
 #include <cstring>
+#include "settings/function_catalogue.h"
 #include "text/key_tables.h"
 
 namespace ko {
@@ -41,7 +42,9 @@ uint32_t SidedVirtualKey(uint32_t virtualKey, uint32_t flags) {
 }
 
 void KeyCapture::Load(const ButtonAssignment& assignment) {
-  int stored = assignment.ParamB;
+  // Only a key assignment's ParamB counts keys: rapid fire, XShoot and the rest keep other
+  // numbers there, and their bytes read as keys would be stored back as one on OK.
+  int stored = assignment.FunctionCode == function_code::kKeySequence ? assignment.ParamB : 0;
   if (stored > kMaxKeyEvents) stored = 0;
   if (!multiKey_ && stored > 1) stored = 0;
   count_ = 0;

@@ -26,7 +26,7 @@ uint8_t SaturatedByte(int32_t value);
 // and the second number (ParamB).
 inline constexpr int kRapidFireSpeedMin = 10, kRapidFireSpeedMax = 200;
 inline constexpr int kRapidFireCountMax = 255;
-inline constexpr int kRapidFireSecondMax = 2550;
+inline constexpr int kRapidFireSecondMax = 255;  // ParamB is one byte: the field holds no more
 inline constexpr int kRapidFireCountWhenLimited = 3;
 
 struct RapidFireValues {
@@ -40,7 +40,7 @@ RapidFireValues RapidFireOpening(const ButtonAssignment& assignment);
 // After a key release in the count field, while counting is on: the text to write back
 // when the count is out of 1..255, nothing when it may stay.
 std::optional<int32_t> ClampRapidFireCount(int32_t count);
-// Likewise for the second number, which has no lower limit.
+// Likewise for the second number, held to what its byte stores; it has no lower limit.
 std::optional<int32_t> ClampRapidFireSecond(int32_t second);
 // OK: ParamA, ParamB and byte 5; nothing else of the record changes.
 void StoreRapidFire(ButtonAssignment& assignment, const RapidFireValues& values);

@@ -45,6 +45,13 @@ void MacroRecorder::stop() {
   state_.insertMode = false;
 }
 
+bool MacroRecorder::placeAfter(MacroEditor& editor, int row) {
+  if (!state_.active || row < 0 || row >= editor.count()) return false;
+  editor.select(row);
+  state_.insertMode = true;
+  return true;
+}
+
 uint32_t MacroRecorder::delayBefore(MacroEditor& editor, uint32_t now) {
   uint32_t delay = 0;
   switch (editor.delayMode()) {

@@ -40,6 +40,10 @@ class MacroRecorder {
   // "INSERTNEWACT": the steps stay and keystrokes go after the selected row.
   void startInsert();
   void stop();
+  // A click on row `row` of the step list while recording: the next keystrokes go after
+  // that row, as the highlight then shows. A click outside the rows moves nothing. True
+  // when the insertion point moved.
+  bool placeAfter(MacroEditor& editor, int row);
 
   // One keystroke at tick `now` (milliseconds, wrapping at 32 bits). True when recorded;
   // false when not recording, a held key's repeat, or the macro is full.

@@ -14,8 +14,8 @@ inline constexpr unsigned kListKindDoubleClickMessage = 0x3404;
 
 // Item data values that name a line's icon.
 inline constexpr int32_t kNoIcon = 0;            // delay lines
-inline constexpr int32_t kKeyPressIcon = 148;
-inline constexpr int32_t kKeyReleaseIcon = 149;
+inline constexpr int32_t kKeyPressIcon = 149;    // the macro step list tags press rows so
+inline constexpr int32_t kKeyReleaseIcon = 148;  // and release rows so
 inline constexpr int32_t kIconlessKindLine = 160;
 inline constexpr int32_t kNoLineData = -1;       // what the platform answers for no line
 

@@ -112,6 +112,17 @@ pick_macro 1
 click_at $REPEAT
 expect "the popup switched to Macro2: its loop switch is on" settles macro_is Macro2 1
 shot picked-macro2
+
+# --- a click on a row while recording: the keys that follow go after that row ----------------
+click_at $RECORD; sleep 0.8
+focus_window "$MAIN"
+type_keys a; sleep 0.3
+click_at 200 "$(row_y 0)"; sleep 0.5
+shot recording-row-clicked
+focus_window "$MAIN"
+type_keys b; sleep 0.3
+click_at $STOP; sleep 0.8
+expect "b went between the press and the release of a" settles macro_is Macro2 1 840400 840500 040500 040400
 pick_macro 2
 shot picked-macro3
 pick_macro 0
@@ -204,6 +215,11 @@ expect "the files left are Fire's and Macro3's" test "$(ls "$MACROS" | tr '\n' '
 shot deleted
 
 # --- the service rewrites Fire and reports a change: the page shows the file's steps ----------
+POPUP_ROW=100x15+100+164   # the popup's first row, over plain page where no popup is
+no_popup="$E2E_TMP/$(printf %02d $SHOT)-deleted.png"
+click_at $NAME_FIELD; sleep 1
+shot popup-before-notice
+expect "the name popup is open" differs "$no_popup" "$E2E_TMP/$(printf %02d $SHOT)-popup-before-notice.png" $POPUP_ROW
 python3 - "$MACROS/Fire.macro" <<'PY'
 import sys
 steps = bytes.fromhex("840400040400").ljust(180, b"\0")
@@ -214,6 +230,8 @@ PY
 sim_send 1285 9 0 >/dev/null
 sleep 1
 shot after-device-notice
+expect "the notice closed the name popup, whose names were read before it" \
+  same_region "$no_popup" "$E2E_TMP/$(printf %02d $SHOT)-after-device-notice.png" $POPUP_ROW
 click_at $REPEAT
 expect "the loop switch saves the steps the service wrote" settles macro_is Fire 1 840400 040400
 expect "the service log holds the page's notices" test "$(heard 1300 0 0)" -ge 1 -a "$(heard 1299 0 4)" -ge 1

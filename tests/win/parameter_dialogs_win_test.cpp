@@ -220,13 +220,13 @@ TEST_F(ParameterDialogs, RapidFireOpensWithDefaultsAndStoresWhatWasEdited) {
         type(dialog, gunfire::kSecondField, L"9999");
       },
       [&] {
-        EXPECT_EQ(textOf(dialog, gunfire::kSecondField), u"2550");
+        EXPECT_EQ(textOf(dialog, gunfire::kSecondField), u"255");  // three digits, then the byte's largest
         click(dialog, gunfire::kOk);
       },
   });
   EXPECT_EQ(result, kDialogOk);
   EXPECT_EQ(button(3).ParamA, 12);
-  EXPECT_EQ(button(3).ParamB, 255);  // 2550 does not fit a byte: the largest one, not 246
+  EXPECT_EQ(button(3).ParamB, 255);
   EXPECT_EQ(button(3).ParamData[1], 120);
 }
 

@@ -201,7 +201,16 @@ void MacroPage::RenameAssignments(const MacroList& before, const Text& oldName) 
     notifyService(window_.service(), buttonAssignmentNotice(button.profile, button.button));
 }
 
+void MacroPage::PlaceRecordingAfter(int row) {
+  recorder_.placeAfter(editor(), row);
+  // The list has marked the clicked line itself; it must show where the keys will go.
+  controls_.list(macro_page::kSteps)->Select(editor().selectedRow());
+}
+
 void MacroPage::OnDeviceNotice() {
+  // The popup lists the names as they were: a pick from it after the list is read again
+  // would open whatever macro now stands at that position.
+  namePopup_.reset();
   // A recording in progress owns the steps until it stops; the file is read again then.
   if (recorder_.active()) return;
   window_.macros().reload();
@@ -437,8 +446,11 @@ std::optional<LRESULT> MacroPage::OnMessage(UINT message, WPARAM wParam, LPARAM 
       return LRESULT{recorded ? 1 : 0};
     }
     case kListRightClickMessage:
-      if (window_.currentPage() != page_id::kMacros || recorder_.active() || !window_.macros().currentIsStorable())
+      if (recorder_.active()) {
+        PlaceRecordingAfter(row);
         return LRESULT{0};
+      }
+      if (window_.currentPage() != page_id::kMacros || !window_.macros().currentIsStorable()) return LRESULT{0};
       {
         // The menu acts on the row it was opened on.
         editor().select(row);
@@ -450,7 +462,10 @@ std::optional<LRESULT> MacroPage::OnMessage(UINT message, WPARAM wParam, LPARAM 
       }
       return LRESULT{0};
     case kListLeftClickMessage:
-      if (recorder_.active()) return LRESULT{0};
+      if (recorder_.active()) {
+        PlaceRecordingAfter(row);
+        return LRESULT{0};
+      }
       editor().select(row);
       UpdateStates();
       return LRESULT{0};

@@ -59,6 +59,8 @@ class MacroPage : public MainPage {
   void EditDelay(int row);
   void EditDisplacement(int row);
   void ToggleNamePopup();
+  // A click on the step list while recording: the insertion point follows it.
+  void PlaceRecordingAfter(int row);
   void OnStepMenu(int item);
 
   std::unique_ptr<MacroEditor> editor_;

@@ -59,7 +59,7 @@ bool StartPage::OnCommand(HWND control) {
 
 void StartPage::RestoreAll() {
   if (!window_.confirm(u"WARN1")) return;
-  restoreAllProfiles(window_.working());
+  restoreAllSettings(window_.working(), window_.settingsPath());
   window_.refreshAllPages();
   window_.saveAndNotify(settingsAppliedNotice());
 }

@@ -13,6 +13,7 @@
 #include "app/settings_places.h"
 #include "app/web_command.h"
 #include "platform/file_system.h"
+#include "platform/profile_file.h"
 #include "settings/factory_assignments.h"
 #include "settings/settings_file.h"
 #include "support/temp_dir.h"
@@ -69,6 +70,25 @@ TEST(RestoreAll, EveryProfileGetsItsFactoryAssignmentsAndTheFirstIsActive) {
   }
   EXPECT_EQ(record.LedColor, expected.LedColor);
   EXPECT_EQ(record.DPI, expected.DPI);
+}
+
+// The user asked for the factory stages: one the service wrote unannounced does not stay
+// because the factory record equals what the program last saw there.
+TEST(RestoreAll, TheFactoryStagesGoOverAStageTheServiceWroteMeanwhile) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  SettingsRecord working{}, buffer{};
+  ASSERT_TRUE(reloadSettings(working, buffer, path, kProfileFromFile));
+  restoreAllProfiles(working);
+  ASSERT_TRUE(SaveSettings(working, path));  // the program has seen the factory stages there
+  const DpiInfo services{0, 20, 20, 20};
+  ASSERT_TRUE(ProfileFile(path).writeStruct(kSettingSection, u"DPI_INFO2", &services, sizeof services));
+  restoreAllSettings(working, path);
+  ASSERT_TRUE(SaveSettings(working, path));
+  DpiInfo inFile{};
+  ASSERT_TRUE(ProfileFile(path).readStruct(kSettingSection, u"DPI_INFO2", &inFile, sizeof inFile));
+  EXPECT_EQ(inFile.level, working.DPI_INFO[1].level);
+  EXPECT_NE(inFile.level, 20);
 }
 
 TEST(WebCommand, ExecutableIsCutAtTheFirstSpaceThatEndsAnExistingFile) {

@@ -136,13 +136,18 @@ TEST_F(AssignmentChoiceTest, WithTwoLeftClicksEitherMayChange) {
   EXPECT_EQ(button(2).FunctionCode, 1);
 }
 
-TEST_F(AssignmentChoiceTest, AProfileWithoutALeftClickRefusesEveryChoice) {
+TEST_F(AssignmentChoiceTest, AProfileWithoutALeftClickTakesOneBackAndRefusesTheRest) {
   button(0).FunctionCode = 2;
-  EXPECT_EQ(apply(4, choice(1)), ChoiceOutcome::KeptLeftClick) << "even a left click is not given";
-  EXPECT_EQ(button(4).FunctionCode, 11);
   EXPECT_EQ(apply(4, choice(3)), ChoiceOutcome::Refused);
   EXPECT_EQ(apply(4, choice(6)), ChoiceOutcome::Refused);
   EXPECT_EQ(host_.log, (Log{"WARN3", "WARN3"}));
+
+  host_.log.clear();
+  EXPECT_EQ(apply(4, choice(1)), ChoiceOutcome::Changed);
+  EXPECT_EQ(button(4).FunctionCode, 1);
+  EXPECT_EQ(host_.log, completed(4));
+  EXPECT_EQ(apply(4, choice(1)), ChoiceOutcome::KeptLeftClick) << "now it is the last left click";
+  EXPECT_EQ(apply(0, choice(3)), ChoiceOutcome::Changed) << "the others are free again";
 }
 
 TEST_F(AssignmentChoiceTest, ReportsTheMenuCannotMakeAndButtonsOutOfRangeDoNothing) {

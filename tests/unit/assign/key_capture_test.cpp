@@ -118,6 +118,14 @@ TEST(KeyCapture, TheFirstKeyAfterOpeningReplacesTheStoredOneAndIsKept) {
   EXPECT_EQ(keyEntryAt(dialog.ok(), 0).Usage, VkToHid('W'));
 }
 
+TEST(KeyCapture, OnlyAKeyAssignmentShowsACurrentKey) {
+  ButtonAssignment rapidFire = keyAssignment('Q');  // count 1, and a byte 5 that reads as a key
+  rapidFire.FunctionCode = 101;
+  Dialog dialog(rapidFire);
+  EXPECT_EQ(dialog.capture.DisplayText(), u"");
+  EXPECT_EQ(dialog.ok().ParamB, 0) << "OK without a key stores no key";
+}
+
 TEST(KeyCapture, ReleasingAKeyHeldBeforeOpeningOnlyClearsTheShownKey) {
   Dialog dialog(keyAssignment('Q'));
   dialog.release('Z', 0x2C);
@@ -186,6 +194,7 @@ TEST(KeyCapture, StoredCountsBeyondTheModeReadAsNoKey) {
 
 TEST(KeyCapture, MultiKeyListShowsDelaysAndTakesOnlyReleasesOfPressedKeys) {
   ButtonAssignment delayed{};
+  delayed.FunctionCode = 5;
   delayed.ParamB = 1;
   setKeyEntry(delayed, 0, KeyEntry{5, VkToHid('A')});
   KeyCapture shown(true);

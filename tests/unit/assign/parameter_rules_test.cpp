@@ -57,8 +57,9 @@ TEST(RapidFire, FieldsAreHeldToTheirLimits) {
   EXPECT_EQ(ClampRapidFireCount(-4), 1);
   EXPECT_FALSE(ClampRapidFireCount(255).has_value());
   EXPECT_FALSE(ClampRapidFireCount(1).has_value());
-  EXPECT_EQ(ClampRapidFireSecond(3000), 2550);
-  EXPECT_FALSE(ClampRapidFireSecond(2550).has_value());
+  EXPECT_EQ(ClampRapidFireSecond(1000), 255);  // the byte's largest, not a number it cannot keep
+  EXPECT_EQ(ClampRapidFireSecond(256), 255);
+  EXPECT_FALSE(ClampRapidFireSecond(255).has_value());
   EXPECT_FALSE(ClampRapidFireSecond(-20).has_value());  // no lower limit
 }
 

@@ -116,6 +116,22 @@ TEST_F(MacroRecorderTest, InsertModeGoesAfterTheSelectedRowInOrder) {
   EXPECT_EQ(editor_.rows()[5], macroRowOf(r2, editor_.texts()));
 }
 
+TEST_F(MacroRecorderTest, AClickOnARowWhileRecordingMovesWhereTheKeysGo) {
+  editor_.setDelayMode(DelayMode::None);
+  EXPECT_FALSE(recorder_.placeAfter(editor_, 0)) << "not recording";
+  recorder_.startFresh(editor_);
+  key(kA, kPress, 0);
+  key(kA, kRelease, 0);
+  EXPECT_FALSE(recorder_.placeAfter(editor_, 2)) << "below the last row";
+  EXPECT_EQ(editor_.selectedRow(), 1);
+  EXPECT_TRUE(recorder_.placeAfter(editor_, 0));
+  key(kB, kPress, 0);
+  key(kB, kRelease, 0);
+  EXPECT_EQ(steps(), (std::vector<MacroStep>{keyStep(kUsageA, true), keyStep(kUsageB, true), keyStep(kUsageB, false),
+                                             keyStep(kUsageA, false)}));
+  EXPECT_EQ(editor_.selectedRow(), 2) << "the highlight follows the keys";
+}
+
 TEST_F(MacroRecorderTest, TheLastTwoSlotsAreKeptForOneKeystroke) {
   recorder_.startFresh(editor_);
   editor_.setDelayMode(DelayMode::None);

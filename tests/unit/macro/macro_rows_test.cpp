@@ -4,6 +4,7 @@
 #include "macro/macro_rows.h"
 #include "macro_test_support.h"
 #include "platform/profile_file.h"
+#include "skin/list_rules.h"
 
 namespace ko {
 namespace {
@@ -20,6 +21,12 @@ TEST(MacroRows, EachKindHasItsTextAndTag) {
   EXPECT_EQ(macroRowOf(mouseButtonStep(kLeftButtonBit, true), kTexts), (MacroRow{u"CLICK", kPressRowTag}));
   EXPECT_EQ(macroRowOf(mouseButtonStep(kRightButtonBit, false), kTexts), (MacroRow{u"MENU", kReleaseRowTag}));
   EXPECT_EQ(macroRowOf(mouseButtonStep(kMiddleButtonBit, true), kTexts), (MacroRow{u"MIDDLE", kPressRowTag}));
+}
+
+// The step list draws its picture from the row's tag: a press row must get the press arrow.
+TEST(MacroRows, PressAndReleaseRowsGetTheListsPressAndReleasePictures) {
+  EXPECT_EQ(macroRowOf(keyStep(0x04, true), kTexts).tag, static_cast<uint32_t>(kKeyPressIcon));
+  EXPECT_EQ(macroRowOf(keyStep(0x04, false), kTexts).tag, static_cast<uint32_t>(kKeyReleaseIcon));
 }
 
 TEST(MacroRows, ACursorMoveShowsItsVerticalDirectionFirst) {

@@ -94,6 +94,20 @@ TEST_F(ProfileCommandsTest, ImportRewritesTheFileBeforeRepairingTheSettings) {
   EXPECT_EQ(settings().readString(kSettingSection, kProfileNameKey, u""), u"Old");
 }
 
+// The service wrote a stage unannounced; the import the user chose still lands, also for the
+// stage whose imported record equals the one the program last saw in the file.
+TEST_F(ProfileCommandsTest, AnImportGoesOverAStageTheServiceWroteMeanwhile) {
+  const Text exported = dir_.file(u"Work.prof");
+  ASSERT_TRUE(ExportProfileFile(host_, exported));
+  const DpiInfo imported = host_.working().DPI_INFO[4];
+  const DpiInfo services{0, 11, 11, 11};
+  ASSERT_TRUE(settings().writeStruct(kSettingSection, u"DPI_INFO5", &services, sizeof services));
+  ASSERT_TRUE(ImportProfileFile(host_, exported));
+  DpiInfo inFile{};
+  ASSERT_TRUE(settings().readStruct(kSettingSection, u"DPI_INFO5", &inFile, sizeof inFile));
+  EXPECT_EQ(inFile.level, imported.level);
+}
+
 TEST_F(ProfileCommandsTest, AMissingFileImportsNothing) {
   host_.working().PollingRate = 4;
   EXPECT_FALSE(ImportProfileFile(host_, dir_.file(u"Gone.prof")));
