@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "app/win/kocfg_dlg.h"
 #include "platform/timing_trace.h"
 
@@ -13,8 +11,7 @@ CKocfgApp::~CKocfgApp() { ExitInstance(); }
 
 bool CKocfgApp::InitInstance() {
   trace::Mark("program entered");
-  const std::wstring mutexName = std::wstring(L"VX48K2 Gaming Mouse") + L"_Mutex";
-  mutex_ = CreateMutexW(nullptr, FALSE, mutexName.c_str());
+  mutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
   if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(mutex_);
     mutex_ = nullptr;

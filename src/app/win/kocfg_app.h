@@ -7,6 +7,9 @@
 
 namespace ko {
 
+// One copy per log-on: the name of the mutex whose existence says that one runs.
+inline constexpr wchar_t kInstanceMutexName[] = L"VX48K2 Gaming Mouse_Mutex";
+
 class CKocfgApp {
  public:
   CKocfgApp() = default;
