@@ -36,7 +36,7 @@ enum class CommandOutcome {
   NothingToDo,         // the profile was already the active one
   WrongCommandLine,    // unknown word, number out of range, file missing
   FileFailed,          // the profile file could not be read or written
-  SettingsUnreadable,  // the settings could not be read (or the open window did not answer)
+  SettingsUnreadable,  // the settings could not be read or saved, or the open window did not answer
 };
 
 // 0 done or nothing to do, 1 wrong command line, 2 file, 3 settings.

@@ -40,6 +40,9 @@ class OpenedSettings final : public CommandTarget, private ProfileHost {
   }
   bool exportTo(TextView path) override { return ExportProfileFile(*this, path); }
   bool importFrom(TextView path) override { return ImportProfileFile(*this, path); }
+  // The rules go on after a save that did not land (the window tries again later); a
+  // command ends with it, and must not report it as done.
+  bool everySaveLanded() const { return everySaveLanded_; }
 
  private:
   // The performance rules' way to the same save; the stage button uses nothing else.
@@ -61,7 +64,9 @@ class OpenedSettings final : public CommandTarget, private ProfileHost {
   SettingsRecord& loadBuffer() override { return loadBuffer_; }
   const Text& settingsPath() const override { return places_.settingsFile; }
   bool saveAndNotify(const std::optional<ServiceNotice>& notice) override {
-    return saveUserSettings(service_, working_, places_.settingsFile, notice);
+    const bool saved = saveUserSettings(service_, working_, places_.settingsFile, notice);
+    everySaveLanded_ = everySaveLanded_ && saved;
+    return saved;
   }
   void refreshAllPages() override {}
 
@@ -70,6 +75,7 @@ class OpenedSettings final : public CommandTarget, private ProfileHost {
   Channel channel_;
   SettingsRecord working_{};
   SettingsRecord loadBuffer_{};
+  bool everySaveLanded_ = true;
 };
 
 Text folderOf(TextView path) {
@@ -114,7 +120,8 @@ CommandOutcome runWithoutWindow(const Command& command, const SettingsPlaces& pl
   // Two settings records are large: kept off the stack.
   auto settings = std::make_unique<OpenedSettings>(places, service);
   if (!settings->open(keepWaiting)) return CommandOutcome::SettingsUnreadable;
-  return runCommand(command, *settings);
+  const CommandOutcome outcome = runCommand(command, *settings);
+  return settings->everySaveLanded() ? outcome : CommandOutcome::SettingsUnreadable;
 }
 
 }  // namespace ko

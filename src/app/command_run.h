@@ -29,7 +29,8 @@ CommandOutcome runCommand(const Command& command, CommandTarget& target);
 // With the window closed. A file that cannot be the command's (an import that is not
 // there, an export into a folder that is not) is refused before the settings are opened,
 // so that a failed command changes nothing; `keepWaiting` is asked while "Mouse.ini" cannot
-// be read, and when it gives up the command ends with SettingsUnreadable.
+// be read, and when it gives up the command ends with SettingsUnreadable, as it does when
+// its save of "Mouse.ini" did not land (nothing was sent then).
 CommandOutcome runWithoutWindow(const Command& command, const SettingsPlaces& places, ServiceWindow& service,
                                 const std::function<bool()>& keepWaiting);
 

@@ -23,6 +23,9 @@ class CKocfgApp {
   int ExitInstance();
 
  private:
+  // Creates the instance mutex; false when another copy's window runs or is starting.
+  bool TakeInstance();
+
   HANDLE mutex_ = nullptr;
   std::unique_ptr<GdiplusSession> gdiplus_;
 };

@@ -3,6 +3,7 @@
 // all when it fails.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,15 @@ TEST(CommandLine, WithTheWindowClosedACommandLeavesWhatItsClickLeavesAndAFailedO
   EXPECT_EQ(run({CommandKind::Wrong, 0, Text()}), CommandOutcome::WrongCommandLine);
   EXPECT_EQ(bytesOf(places.settingsFile), before);
   EXPECT_TRUE(service.messages().empty());
+
+  // A settings file that cannot be written: the stage is not reported as chosen, nor sent.
+  namespace fs = std::filesystem;
+  const fs::path settingsFile = roaming.fsPath() / "VX48K2" / "RoduraZoviv" / "Mouse.ini";
+  fs::permissions(settingsFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(run({CommandKind::Stage, 2, Text()}), CommandOutcome::SettingsUnreadable);
+  EXPECT_EQ(bytesOf(places.settingsFile), before);
+  EXPECT_TRUE(service.messages().empty());
+  fs::permissions(settingsFile, fs::perms::owner_all);
   setSaveSecondLookMs(0);  // the program's start set it for the whole process
 }
 
