@@ -10,6 +10,7 @@
 #  - the timed build of the program (the same program with a recorder of its own moments):
 #    start-up phase by phase, and each page switch and dialog from the click or menu choice
 #    to the window's first paint;
+#  - a command from the command line beside the window's start-up;
 #  - the sizes of what ships.
 # Usage: bench.sh [core runs, default 31] [program runs, default 5]. Builds what it needs.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -98,6 +99,38 @@ if [ -s "$trace" ]; then
 else
   echo "the timed build wrote no trace"
 fi
+echo
+
+# A command (the stage button's, from the command line, the window closed) against the
+# window's start-up, both timed from inside the timed build; the command's time from the
+# shell includes starting Wine's process. The settings it changes are put back afterwards.
+echo "== a command beside the window's start-up ($program_runs runs, medians)"
+settings_file="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Roaming/VX48K2/RoduraZoviv/Mouse.ini"
+kept_settings="$BUILD_DIR/bench-settings.ini"
+[ -f "$settings_file" ] && cp "$settings_file" "$kept_settings"
+command_trace="$BUILD_DIR/bench-command-trace.log"
+rm -f "$command_trace"
+shell_ms=()
+for run in $(seq "$program_runs"); do
+  began=$(date +%s%N)
+  KOCFG_TRACE_FILE="$(winpath "$command_trace")" wine "$timed/Kocfg.exe" /stage $((run % 6 + 1)) >/dev/null 2>&1 || true
+  shell_ms+=($(( ($(date +%s%N) - began) / 1000000 )))
+done
+[ -f "$kept_settings" ] && cp "$kept_settings" "$settings_file"
+median_of() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# The median moment of a phase in every run of a trace: since the process was created, or
+# (own) since the program's static initialisation, which leaves Wine's loading out.
+phase_median() { # trace, phase, [own]
+  [ -s "$1" ] || { echo "-"; return; }
+  median_of $(tr -d '\r' < "$1" | awk -v p="$2" -v own="${3:-}" '
+    $1 == "phase" && $3 == "static" { began = $2 }
+    $1 == "phase" && substr($0, index($0, $3)) == p { print own ? $2 - began : $2 }')
+}
+printf '  %-58s %8s ms, own work %6s ms\n' "/stage N, window closed: carried out, since process creation" \
+  "$(phase_median "$command_trace" "command carried out")" "$(phase_median "$command_trace" "command carried out" own)"
+printf '  %-58s %8s ms, own work %6s ms\n' "the window's start-up: first frame painted, likewise" \
+  "$(phase_median "$trace" "first frame painted")" "$(phase_median "$trace" "first frame painted" own)"
+printf '  %-58s %8s ms\n' "/stage N, window closed: from the shell, Wine's start included" "$(median_of "${shell_ms[@]}")"
 echo
 
 echo "== what ships"

@@ -2,24 +2,41 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "app/win/kocfg_dlg.h"
+#include "platform/service_window.h"
 #include "platform/timing_trace.h"
 
 namespace ko {
 
 CKocfgApp::~CKocfgApp() { ExitInstance(); }
 
-bool CKocfgApp::InitInstance() {
-  trace::Mark("program entered");
-  const std::wstring mutexName = std::wstring(L"VX48K2 Gaming Mouse") + L"_Mutex";
-  mutex_ = CreateMutexW(nullptr, FALSE, mutexName.c_str());
-  if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+namespace {
+
+// A command from the command line holds the mutex for a moment without any window.
+constexpr DWORD kCommandPatienceMs = 5000;
+constexpr DWORD kCommandPauseMs = 20;
+
+}  // namespace
+
+bool CKocfgApp::TakeInstance() {
+  const DWORD deadline = GetTickCount() + kCommandPatienceMs;
+  for (;;) {
+    mutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+    if (!mutex_ || GetLastError() != ERROR_ALREADY_EXISTS) return true;
     CloseHandle(mutex_);
     mutex_ = nullptr;
-    return false;
+    // Another copy's window: this start ends without showing anything. Without one, a
+    // command (or a window not yet titled) holds the mutex: wait for it rather than end
+    // with nothing shown.
+    if (FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kMainWindowTitle))) return false;
+    if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return false;
+    Sleep(kCommandPauseMs);
   }
+}
+
+bool CKocfgApp::InitInstance() {
+  trace::Mark("program entered");
+  if (!TakeInstance()) return false;
   gdiplus_ = std::make_unique<GdiplusSession>();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

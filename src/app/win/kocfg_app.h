@@ -7,6 +7,9 @@
 
 namespace ko {
 
+// One copy per log-on: the name of the mutex whose existence says that one runs.
+inline constexpr wchar_t kInstanceMutexName[] = L"VX48K2 Gaming Mouse_Mutex";
+
 class CKocfgApp {
  public:
   CKocfgApp() = default;
@@ -20,6 +23,9 @@ class CKocfgApp {
   int ExitInstance();
 
  private:
+  // Creates the instance mutex; false when another copy's window runs or is starting.
+  bool TakeInstance();
+
   HANDLE mutex_ = nullptr;
   std::unique_ptr<GdiplusSession> gdiplus_;
 };

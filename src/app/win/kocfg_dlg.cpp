@@ -1,14 +1,13 @@
 #include "app/win/kocfg_dlg.h"
 
-#include <shlobj.h>
-
-#include "app/first_start.h"
 #include "app/main_window_layouts.h"
+#include "app/settings_session.h"
 #include "app/win/button_page.h"
 #include "app/win/lighting_page.h"
 #include "app/win/macro_page.h"
 #include "app/win/module_path.h"
 #include "app/win/performance_page.h"
+#include "app/win/roaming_folder.h"
 #include "app/win/shell_actions.h"
 #include "app/win/start_page.h"
 #include "platform/timing_trace.h"
@@ -37,17 +36,8 @@ constexpr UINT kPrebuildIntervalMs = 40;
 constexpr int kIconResource = 128;
 constexpr DWORD kSavedDirectoryUnits = 520;
 constexpr DWORD kUnreadableSettingsPatienceMs = 3000;
-// Long enough for the service's profile functions to finish a write they began before the
-// save took the file's place.
-constexpr int kSaveSecondLookMs = 4;
 
 const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-Text RoamingFolder() {
-  wchar_t folder[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, folder))) return Text();
-  return Text(reinterpret_cast<const char16_t*>(folder));
-}
 
 }  // namespace
 
@@ -159,17 +149,12 @@ void CKocfgDlg::OnInitDialog() {
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   places_ = settingsPlacesBelow(RoamingFolder());
-  ensureSettingsFolders(places_);
   ServiceEventView& view = *this;
   serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
-  setSaveSecondLookMs(kSaveSecondLookMs);
-  // A save cut short by a killed process leaves its new file beside the old one.
-  removeStrayReplaceFiles(places_.folder);
-  removeStrayReplaceFiles(places_.macroFolder);
   // The service may hold the file for a moment; give it a few seconds before running on
   // factory values (without writing them over a file that could not be read).
   const DWORD waitUntil = GetTickCount() + kUnreadableSettingsPatienceMs;
-  loadStartupSettings(working_, loadBuffer_, places_.settingsFile, [waitUntil] {
+  openUserSettings(places_, working_, loadBuffer_, [waitUntil] {
     if (static_cast<LONG>(GetTickCount() - waitUntil) >= 0) return false;
     Sleep(50);
     return true;
@@ -261,9 +246,7 @@ void CKocfgDlg::refreshAllPages() {
 }
 
 bool CKocfgDlg::saveAndNotify(const std::optional<ServiceNotice>& notice) {
-  bool saved = false;
-  saveThenNotify(service(), [&] { return saved = SaveSettings(working_, places_.settingsFile); }, notice);
-  return saved;
+  return saveUserSettings(service(), working_, places_.settingsFile, notice);
 }
 
 void CKocfgDlg::openPopupMenu(std::unique_ptr<CBmpMenu> menu) {
@@ -395,6 +378,7 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return Default(message, wParam, lParam);
     case WM_COMMAND: OnCommand(reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_COPYDATA: return OnHandedCommand(lParam);
     case WM_ACTIVATEAPP:
       // Another program came to the front: close the popups, as the platform's menus close.
       if (!wParam) {

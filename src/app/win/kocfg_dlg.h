@@ -48,6 +48,8 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   void OnPaint();
   void OnLeftButtonDown(LPARAM point);
   LRESULT OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  // WM_COPYDATA: a command given on a second start's command line (window_command.cpp).
+  LRESULT OnHandedCommand(LPARAM copyData);
   MainPage* PageById(int page) const;
 
   // MainWindowServices

@@ -71,7 +71,7 @@ bool PerformancePage::OnCommand(HWND control) {
   if (index == pp::kBack) {
     window_.showPage(page_id::kStart);
   } else if (index >= pp::kStageFirst && index < pp::kStageFirst + pp::kStageCount) {
-    commands_->chooseStage(index - pp::kStageFirst);
+    ChooseStage(index - pp::kStageFirst);
   } else if (index >= pp::kPollingFirst && index < pp::kPollingFirst + pp::kPollingCount) {
     commands_->choosePollingRate(kPollingRates[index - pp::kPollingFirst]);
   } else if (index == pp::kSeparateAxes) {
@@ -84,6 +84,10 @@ bool PerformancePage::OnCommand(HWND control) {
     commands_->stepPointerValue(PointerValue::WheelScrollLines, index == pp::kWheelLinesUp);
   }
   return true;
+}
+
+void PerformancePage::ChooseStage(int stage) {
+  if (commands_) commands_->chooseStage(stage);
 }
 
 std::optional<LRESULT> PerformancePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

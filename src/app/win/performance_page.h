@@ -17,6 +17,8 @@ class PerformancePage : public MainPage, private PerformanceView {
   void Refresh() override;
   bool OnCommand(HWND control) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The stage button `stage` (0..5), also for the command line; the page must be built.
+  void ChooseStage(int stage);
 
  private:
   // PerformanceView

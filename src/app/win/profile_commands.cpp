@@ -27,24 +27,32 @@ FileDialogRequest profileDialogRequest(MainWindowServices& window) {
 
 }  // namespace
 
-void ProfileTabClicked(MainWindowServices& window, int profileIndex) {
+bool ProfileTabClicked(MainWindowServices& window, int profileIndex) {
   WindowProfileHost host(window);
+  if (SelectProfile(host, profileIndex)) return true;
   // A click on the active tab would leave it looking released; the refresh shows it again.
-  if (!SelectProfile(host, profileIndex)) window.refreshAllPages();
+  window.refreshAllPages();
+  return false;
 }
 
 void ImportProfileClicked(MainWindowServices& window) {
   const std::optional<Text> path = AskFileToOpen(window.window(), profileDialogRequest(window));
-  if (!path) return;
-  WindowProfileHost host(window);
-  ImportProfileFile(host, *path);
+  if (path) ImportProfileChosen(window, *path);
 }
 
 void ExportProfileClicked(MainWindowServices& window) {
   const std::optional<Text> path = AskFileToSave(window.window(), profileDialogRequest(window));
-  if (!path) return;
+  if (path) ExportProfileChosen(window, *path);
+}
+
+bool ImportProfileChosen(MainWindowServices& window, TextView path) {
   WindowProfileHost host(window);
-  ExportProfileFile(host, *path);
+  return ImportProfileFile(host, path);
+}
+
+bool ExportProfileChosen(MainWindowServices& window, TextView path) {
+  WindowProfileHost host(window);
+  return ExportProfileFile(host, path);
 }
 
 }  // namespace ko

@@ -5,9 +5,13 @@
 
 namespace ko {
 
-// A click on profile tab `profileIndex` (0..4).
-void ProfileTabClicked(MainWindowServices& window, int profileIndex);
+// A click on profile tab `profileIndex` (0..4); false when it was the active one.
+bool ProfileTabClicked(MainWindowServices& window, int profileIndex);
 void ImportProfileClicked(MainWindowServices& window);
 void ExportProfileClicked(MainWindowServices& window);
+// What follows the dialogs' OK, also for a path the command line gives; false when the
+// file could not be read or written.
+bool ImportProfileChosen(MainWindowServices& window, TextView path);
+bool ExportProfileChosen(MainWindowServices& window, TextView path);
 
 }  // namespace ko

@@ -1,0 +1,32 @@
+#include "app/settings_session.h"
+
+#include "platform/file_system.h"
+#include "settings/settings_file.h"
+
+namespace ko {
+namespace {
+
+// Long enough for the service's profile functions to finish a write they began before the
+// save took the file's place.
+constexpr int kSaveSecondLookMs = 4;
+
+}  // namespace
+
+StartupSettings openUserSettings(const SettingsPlaces& places, SettingsRecord& working, SettingsRecord& loadBuffer,
+                                 const std::function<bool()>& keepWaiting) {
+  ensureSettingsFolders(places);
+  setSaveSecondLookMs(kSaveSecondLookMs);
+  // A save cut short by a killed process leaves its new file beside the old one.
+  removeStrayReplaceFiles(places.folder);
+  removeStrayReplaceFiles(places.macroFolder);
+  return loadStartupSettings(working, loadBuffer, places.settingsFile, keepWaiting);
+}
+
+bool saveUserSettings(ServiceWindow& service, const SettingsRecord& working, TextView settingsFile,
+                      const std::optional<ServiceNotice>& notice) {
+  bool saved = false;
+  saveThenNotify(service, [&] { return saved = SaveSettings(working, settingsFile); }, notice);
+  return saved;
+}
+
+}  // namespace ko
