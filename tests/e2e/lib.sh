@@ -124,7 +124,9 @@ sim_start() { # extra simulator options (e.g. --settings <windows path>)
   rm -f "$SIM_LOG"
   e2e_spawn service_sim wine "$SERVICE_SIM" --log "$(winpath "$SIM_LOG")" "$@"
   SIM_PID=$SPAWNED
-  wait_for 30 grep -q '^# service_sim ready' "$SIM_LOG" || { log "the simulator did not start"; return 1; }
+  # The first Wine program of a test run on a loaded machine can take most of a minute to
+  # come up (the Wine server and the prefix's first use on this display).
+  wait_for 120 grep -q '^# service_sim ready' "$SIM_LOG" || { log "the simulator did not start"; return 1; }
 }
 
 sim_stop() {
