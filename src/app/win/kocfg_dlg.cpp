@@ -34,12 +34,16 @@ constexpr UINT_PTR kStartupTimer = 10002;
 // building a page under Wine.
 constexpr UINT_PTR kPrebuildTimer = 10003;
 constexpr UINT kPrebuildIntervalMs = 40;
+// A save that did not land (the file held by another program for long, a full disk) is
+// tried again this often, this many times; its notices wait for it.
+constexpr UINT_PTR kSaveRetryTimer = 10004;
+constexpr UINT kSaveRetryIntervalMs = 500;
+constexpr int kSaveRetries = 20;
 constexpr int kIconResource = 128;
 constexpr DWORD kSavedDirectoryUnits = 520;
 constexpr DWORD kUnreadableSettingsPatienceMs = 3000;
 // Long enough for the service's profile functions to finish a write they began before the
 // save took the file's place.
-constexpr int kSaveSecondLookMs = 4;
 
 const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
@@ -162,7 +166,7 @@ void CKocfgDlg::OnInitDialog() {
   ensureSettingsFolders(places_);
   ServiceEventView& view = *this;
   serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
-  setSaveSecondLookMs(kSaveSecondLookMs);
+  serviceEvents_->shareBacklog(backlog_);
   // A save cut short by a killed process leaves its new file beside the old one.
   removeStrayReplaceFiles(places_.folder);
   removeStrayReplaceFiles(places_.macroFolder);
@@ -261,9 +265,30 @@ void CKocfgDlg::refreshAllPages() {
 }
 
 bool CKocfgDlg::saveAndNotify(const std::optional<ServiceNotice>& notice) {
-  bool saved = false;
-  saveThenNotify(service(), [&] { return saved = SaveSettings(working_, places_.settingsFile); }, notice);
+  return saveAndNotifyEach(notice ? std::vector<ServiceNotice>{*notice} : std::vector<ServiceNotice>{});
+}
+
+bool CKocfgDlg::saveAndNotifyEach(const std::vector<ServiceNotice>& notices) {
+  const bool saved =
+      backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, notices);
+  retrySavesLater();
   return saved;
+}
+
+void CKocfgDlg::retrySavesLater() {
+  if (!backlog_.waiting()) {
+    KillTimer(hwnd(), kSaveRetryTimer);
+    return;
+  }
+  saveRetriesLeft_ = kSaveRetries;
+  SetTimer(hwnd(), kSaveRetryTimer, kSaveRetryIntervalMs, nullptr);
+}
+
+void CKocfgDlg::OnSaveRetryTimer() {
+  // The changes are still in the working record (the merge writes what differs from the
+  // file's base), so the retry is a plain save; its landing delivers the kept notices.
+  backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, {});
+  if (!backlog_.waiting() || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
 }
 
 void CKocfgDlg::openPopupMenu(std::unique_ptr<CBmpMenu> menu) {
@@ -391,6 +416,10 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       if (wParam == kPrebuildTimer) {
         OnPrebuildTimer();
+        return 0;
+      }
+      if (wParam == kSaveRetryTimer) {
+        OnSaveRetryTimer();
         return 0;
       }
       return Default(message, wParam, lParam);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <string>
+#include "platform/checked_replace.h"
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
 
@@ -56,7 +57,123 @@ bool renameOver(const Text& from, const Text& to) {
   return MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
+// Every byte of an open file, from its start.
+bool readAllFrom(HANDLE file, std::string& bytes) {
+  bytes.clear();
+  LARGE_INTEGER start{};
+  if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return false;
+  char chunk[16384];
+  DWORD got = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr)) {
+    if (got == 0) return true;
+    bytes.append(chunk, got);
+  }
+  return false;
+}
+
+bool sharingRefused(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+Text temporaryNameFor(const Text& target) {
+  static std::atomic<unsigned> counter{0};
+  return target + u".~" + decimal(static_cast<int32_t>(GetCurrentProcessId())) + u"-" +
+         decimal(static_cast<int32_t>(counter++)) + u".tmp";
+}
+
+// Whether the file now holds `expected`, read without keeping it open.
+bool holdsNow(const Text& target, const std::string& expected) {
+  std::string now;
+  return readFileBytes(target, now) && now == expected;
+}
+
 }  // namespace
+
+CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes) {
+  if (path.empty()) return {CheckedOutcome::Failed, {}};
+  const Text target(path);
+  const DWORD attributes = GetFileAttributesW(wide(target));
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+    return {CheckedOutcome::Failed, {}};
+  const Text temporary = temporaryNameFor(target);
+  if (!writeFlushed(temporary, bytes)) {
+    DeleteFileW(wide(temporary));
+    return {CheckedOutcome::Failed, {}};
+  }
+  const auto giveUp = [&](CheckedOutcome outcome) {
+    DeleteFileW(wide(temporary));
+    return CheckedReplace{outcome, {}};
+  };
+  if (expected == nullptr) {
+    // No file when the merge read: one that appeared since is never written over.
+    if (MoveFileExW(wide(temporary), wide(target), MOVEFILE_WRITE_THROUGH)) return {CheckedOutcome::Replaced, {}};
+    const DWORD error = GetLastError();
+    return giveUp(error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? CheckedOutcome::Changed
+                                                                                : CheckedOutcome::Failed);
+  }
+  // Opened with every sharing, so the rename below may still take the name; the handle
+  // then keeps seeing the old file.
+  HANDLE old = CreateFileW(wide(target), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (old == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return giveUp(sharingRefused(error) ? CheckedOutcome::InUse : CheckedOutcome::Changed);
+  }
+  std::string now;
+  if (!readAllFrom(old, now) || now != *expected) {
+    CloseHandle(old);
+    return giveUp(CheckedOutcome::Changed);
+  }
+  bool renamed = renameOver(temporary, target);
+  DWORD error = renamed ? 0 : GetLastError();
+  if (!renamed && (error == ERROR_ACCESS_DENIED || sharingRefused(error))) {
+    // Systems that will not rename over a file open anywhere, even with delete sharing,
+    // or another program's handle: look once more without holding it, and rename.
+    CloseHandle(old);
+    old = INVALID_HANDLE_VALUE;
+    if (!holdsNow(target, *expected)) return giveUp(CheckedOutcome::Changed);
+    renamed = renameOver(temporary, target);
+    error = renamed ? 0 : GetLastError();
+  }
+  if (!renamed) {
+    if (old != INVALID_HANDLE_VALUE) CloseHandle(old);
+    // An open handle without delete sharing refuses the rename; Wine reports it as a
+    // sharing violation, Windows at times as access denied on a file that is not read-only.
+    return giveUp(sharingRefused(error) || error == ERROR_ACCESS_DENIED ? CheckedOutcome::InUse
+                                                                         : CheckedOutcome::Failed);
+  }
+  CheckedReplace result{CheckedOutcome::Replaced, {}};
+  if (old != INVALID_HANDLE_VALUE) {
+    if (readAllFrom(old, result.found) && result.found != *expected)
+      result.outcome = CheckedOutcome::ReplacedOther;
+    else
+      result.found.clear();
+    CloseHandle(old);
+  }
+  return result;
+}
+
+CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes) {
+  if (path.empty()) return {CheckedOutcome::Failed, {}};
+  // The sharing the profile functions grant each other, so this open succeeds beside theirs.
+  HANDLE file = CreateFileW(wide(Text(path)), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return {sharingRefused(GetLastError()) ? CheckedOutcome::Changed : CheckedOutcome::Failed, {}};
+  }
+  std::string now;
+  if (!readAllFrom(file, now) || now != expected) {
+    CloseHandle(file);
+    return {CheckedOutcome::Changed, {}};
+  }
+  LARGE_INTEGER start{};
+  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, paddedToLength(bytes, now.size()));
+  LARGE_INTEGER end{};
+  end.QuadPart = static_cast<LONGLONG>(bytes.size());
+  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  if (ok) stampPreciseWriteTime(file);
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  return {ok ? CheckedOutcome::Replaced : CheckedOutcome::Failed, {}};
+}
 
 ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
   if (path.empty()) return ReplaceAttempt::Failed;
