@@ -37,6 +37,8 @@ struct CheckedReplace {
 CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes);
 // The in-place write after the same look (Changed when the file holds something else).
 CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes);
+// Removes the second names a replace could not remove at once; true when none is left.
+bool removeLeftReplaceNames();
 // Both, as a save uses them: the rename while the file is free, retried for about
 // `patienceMs` of clock time while it is held, then the in-place write.
 CheckedReplace replaceIfUnchanged(TextView path, const std::string* expected, const std::string& bytes,

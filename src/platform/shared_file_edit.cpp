@@ -1,6 +1,7 @@
 #include "platform/shared_file_edit.h"
 
 #include <chrono>
+#include <thread>
 #include "platform/checked_replace.h"
 #include "platform/file_system.h"
 #include "platform/settled_read.h"
@@ -56,6 +57,29 @@ SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&
       case CheckedOutcome::Failed: return SharedEdit::NotWritten;
     }
     if (outOfTime()) return SharedEdit::NotWritten;
+  }
+}
+
+void putBackUndoneEdit(TextView path, std::string last, const std::function<bool(ini::Document&)>& redo,
+                       int forMs) {
+  constexpr int kLookEveryMs = 3;
+  const auto start = std::chrono::steady_clock::now();
+  for (int quietLooks = 0; quietLooks < 2;) {
+    if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(forMs)) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kLookEveryMs));
+    std::string now;
+    if (!readSettledFileBytes(path, now)) continue;
+    if (now == last) {
+      ++quietLooks;
+      continue;
+    }
+    quietLooks = 0;
+    last = now;
+    ini::Document document = ini::Document::fromBytes(now);
+    if (!redo(document)) continue;
+    SharedEditTrace trace;
+    editSharedFile(path, redo, 1500, &trace);
+    last = trace.last;
   }
 }
 

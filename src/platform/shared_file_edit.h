@@ -38,6 +38,17 @@ struct SharedEditTrace {
 SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&)>& edit, int patienceMs = 1500,
                           SharedEditTrace* trace = nullptr);
 
+// The other program's profile functions read the whole file, change one key and write the
+// whole file back a moment later. An edit that took the file's place in that moment is
+// written over with the copy they read, from before the edit. So after an edit into a file
+// another program was writing, the file is looked at again a few milliseconds apart until
+// it has been quiet for two looks (or `forMs` have passed): each time it changed, `redo`
+// gets it and puts back what it finds undone (returning whether it changed anything), and
+// the result goes in place as an edit. `last` is what the edit left in the file. Nothing
+// here waits unless the caller saw another writer.
+void putBackUndoneEdit(TextView path, std::string last, const std::function<bool(ini::Document&)>& redo,
+                       int forMs = 40);
+
 // Profile strings over one document in memory (reads and writes on `path` only), so
 // routines written against the profile functions can read or edit a document.
 class DocumentStrings final : public ProfileStrings {

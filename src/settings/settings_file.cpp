@@ -1,8 +1,7 @@
 #include "settings/settings_file.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstring>
-#include <thread>
 #include <iterator>
 #include <memory>
 #include "platform/file_system.h"
@@ -187,47 +186,19 @@ bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrin
 
 namespace {
 
-constexpr int kLookAgainMs = 3;
-constexpr int kLookAgainForMs = 40;
-
-// The service's profile functions read the whole file, change one key and write the whole
-// file back a moment later. A save that took the file's place in that moment is written
-// over with the copy they read, which holds the values from before the save. So after a
-// save into a file another program was writing, the file is looked at again a few times,
-// a few milliseconds apart, until it has been quiet for two looks: a key the save wrote
-// that is back at its value from before the save is written again. A key holding any
-// third value was changed on purpose by the other program and stays. A file nobody else
-// wrote since the program last touched it is not looked at again: nothing waits then.
-void putBackUndoneKeys(TextView path, const SettingsRecord& record, const std::vector<bool>& changed,
-                       const std::vector<std::optional<Text>>& before, std::string last) {
+// The keys a save wrote that the file holds at their value from before the save again: a
+// stale copy of the other program's put them back (see putBackUndoneEdit). A key holding
+// any third value was changed on purpose by the other program and stays.
+std::vector<bool> undoneKeys(const ini::Document& document, const SettingsRecord& record,
+                             const std::vector<bool>& changed, const std::vector<std::optional<Text>>& before) {
   const auto& keys = settingKeys();
-  const auto start = std::chrono::steady_clock::now();
-  for (int quietLooks = 0; quietLooks < 2;) {
-    if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(kLookAgainForMs)) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(kLookAgainMs));
-    std::string now;
-    if (!readSettledFileBytes(path, now)) continue;
-    if (now == last) {
-      ++quietLooks;
-      continue;
-    }
-    quietLooks = 0;
-    const ini::Document document = ini::Document::fromBytes(now);
-    std::vector<bool> undone(keys.size(), false);
-    bool any = false;
-    for (size_t i = 0; i < keys.size(); ++i) {
-      if (!changed[i] || !before[i]) continue;
-      const std::optional<Text> held = document.storedValue(keys[i].section, keys[i].key);
-      undone[i] = held && *held == *before[i] && *held != storedText(record, keys[i]);
-      any |= undone[i];
-    }
-    last = now;
-    if (!any) continue;
-    SharedEditTrace trace;
-    editSharedFile(path, [&](ini::Document& d) { return mergeKeys(d, record, undone); }, 1500, &trace);
-    last = trace.last;
+  std::vector<bool> undone(keys.size(), false);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (!changed[i] || !before[i]) continue;
+    const std::optional<Text> held = document.storedValue(keys[i].section, keys[i].key);
+    undone[i] = held && *held == *before[i] && *held != storedText(record, keys[i]);
   }
-  rememberLastBytes(path, last);
+  return undone;
 }
 
 }  // namespace
@@ -241,9 +212,18 @@ bool saveKeys(const SettingsRecord& record, TextView path, const std::vector<boo
       editSharedFile(path, [&](ini::Document& document) { return mergeKeys(document, record, changed); }, 1500, &trace);
   if (outcome != SharedEdit::Done) return false;
   rememberBase(path, record);
+  // A file nobody else wrote since the program last read or wrote it has no stale copy
+  // coming back: nothing waits then.
   const bool othersWrote = !isLastBytes(path, trace.firstRead);
+  if (othersWrote && trace.wrote) {
+    putBackUndoneEdit(path, trace.last, [&](ini::Document& document) {
+      const std::vector<bool> undone = undoneKeys(document, record, changed, before);
+      if (std::find(undone.begin(), undone.end(), true) == undone.end()) return false;
+      mergeKeys(document, record, undone);
+      return true;
+    });
+  }
   rememberLastBytes(path, trace.last);
-  if (othersWrote && trace.wrote) putBackUndoneKeys(path, record, changed, before, trace.last);
   return true;
 }
 
@@ -261,10 +241,23 @@ bool SaveSettings(const SettingsRecord& record, TextView path) {
 }
 
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change) {
-  return editSharedFile(path, [&](ini::Document& document) {
-           DocumentStrings strings(path, document);
-           return change(strings);
-         }) == SharedEdit::Done;
+  SharedEditTrace trace;
+  const auto edit = [&](ini::Document& document) {
+    DocumentStrings strings(path, document);
+    return change(strings);
+  };
+  if (editSharedFile(path, edit, 1500, &trace) != SharedEdit::Done) return false;
+  // The keys changed here (the macro list, the imported profile's name) are the program's
+  // alone: the change made again on a stale copy puts back whatever it undid.
+  if (trace.wrote && !isLastBytes(path, trace.firstRead)) {
+    putBackUndoneEdit(path, trace.last, [&](ini::Document& document) {
+      const std::string before = document.toBytes();
+      edit(document);
+      return document.toBytes() != before;
+    });
+  }
+  rememberLastBytes(path, trace.last);
+  return true;
 }
 
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {

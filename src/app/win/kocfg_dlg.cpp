@@ -15,6 +15,7 @@
 #include "macro/macro_library.h"
 #include "platform/file_system.h"
 #include "settings/service_link.h"
+#include "platform/checked_replace.h"
 #include "settings/settings_file.h"
 #include "settings/shared_settings_strings.h"
 #include "skin/skin_files.h"
@@ -276,7 +277,7 @@ bool CKocfgDlg::saveAndNotifyEach(const std::vector<ServiceNotice>& notices) {
 }
 
 void CKocfgDlg::retrySavesLater() {
-  if (!backlog_.waiting()) {
+  if (!backlog_.waiting() && removeLeftReplaceNames()) {
     KillTimer(hwnd(), kSaveRetryTimer);
     return;
   }
@@ -287,8 +288,10 @@ void CKocfgDlg::retrySavesLater() {
 void CKocfgDlg::OnSaveRetryTimer() {
   // The changes are still in the working record (the merge writes what differs from the
   // file's base), so the retry is a plain save; its landing delivers the kept notices.
-  backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, {});
-  if (!backlog_.waiting() || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
+  if (backlog_.waiting())
+    backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, {});
+  const bool tidy = removeLeftReplaceNames();
+  if ((!backlog_.waiting() && tidy) || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
 }
 
 void CKocfgDlg::openPopupMenu(std::unique_ptr<CBmpMenu> menu) {

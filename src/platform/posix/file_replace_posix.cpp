@@ -91,6 +91,9 @@ void syncFolderOf(const std::string& target) {
 
 }  // namespace
 
+// The descriptor needs no second name.
+bool removeLeftReplaceNames() { return true; }
+
 CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
   const std::string target = nativePath(path);

@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <atomic>
 #include <string>
+#include <vector>
 #include "platform/checked_replace.h"
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
+#include "platform/settled_read.h"
 
 namespace ko {
 namespace {
@@ -71,6 +73,21 @@ bool readAllFrom(HANDLE file, std::string& bytes) {
   return false;
 }
 
+// The second name of the file during a replace: one per process, so that a name that
+// could not be removed at once (another program held the old file without delete sharing)
+// is the only one left; it is removed by a later replace or removeLeftReplaceNames(), and
+// a process that ends first leaves it to the start-up's removal of stray temporary files.
+// While it is still there, replaces go on without a second name (and without the look
+// after the rename).
+Text secondNameFor(const Text& target) {
+  return target + u".~" + decimal(static_cast<int32_t>(GetCurrentProcessId())) + u"-0.tmp";
+}
+
+std::vector<Text>& namesToRemove() {
+  static std::vector<Text> names;
+  return names;
+}
+
 bool sharingRefused(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
 
 Text temporaryNameFor(const Text& target) {
@@ -79,13 +96,14 @@ Text temporaryNameFor(const Text& target) {
          decimal(static_cast<int32_t>(counter++)) + u".tmp";
 }
 
-// Whether the file now holds `expected`, read without keeping it open.
-bool holdsNow(const Text& target, const std::string& expected) {
-  std::string now;
-  return readFileBytes(target, now) && now == expected;
-}
-
 }  // namespace
+
+bool removeLeftReplaceNames() {
+  auto& names = namesToRemove();
+  names.erase(std::remove_if(names.begin(), names.end(), [](const Text& name) { return DeleteFileW(wide(name)) != FALSE; }),
+              names.end());
+  return names.empty();
+}
 
 CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
@@ -109,53 +127,55 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
     return giveUp(error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? CheckedOutcome::Changed
                                                                                 : CheckedOutcome::Failed);
   }
-  // Opened with every sharing, so the rename below may still take the name; the handle
-  // then keeps seeing the old file.
-  HANDLE old = CreateFileW(wide(target), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (old == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    return giveUp(sharingRefused(error) ? CheckedOutcome::InUse : CheckedOutcome::Changed);
-  }
+  // A second name for the file as it is now. The rename below gives the file's name to the
+  // new contents, but this name still leads to the old ones, so reading it afterwards tells
+  // whether a write landed between the look and the rename (writers open the file by name
+  // and rewrite it where it is). Held handles would tell the same, but a file that is held
+  // open cannot be renamed over.
+  const Text oldName = secondNameFor(target);
+  removeLeftReplaceNames();
+  const bool linked = CreateHardLinkW(wide(oldName), wide(target), nullptr) != FALSE;
+  const auto dropLink = [&] {
+    if (linked && !DeleteFileW(wide(oldName)) &&
+        std::find(namesToRemove().begin(), namesToRemove().end(), oldName) == namesToRemove().end())
+      namesToRemove().push_back(oldName);
+  };
   std::string now;
-  if (!readAllFrom(old, now) || now != *expected) {
-    CloseHandle(old);
+  if (!readFileBytes(linked ? oldName : target, now)) {
+    // Held without read sharing by a writer just now, or gone.
+    dropLink();
+    return giveUp(entryExists(target) ? CheckedOutcome::InUse : CheckedOutcome::Changed);
+  }
+  if (now != *expected) {
+    dropLink();
     return giveUp(CheckedOutcome::Changed);
   }
-  bool renamed = renameOver(temporary, target);
-  DWORD error = renamed ? 0 : GetLastError();
-  if (!renamed && (error == ERROR_ACCESS_DENIED || sharingRefused(error))) {
-    // Systems that will not rename over a file open anywhere, even with delete sharing,
-    // or another program's handle: look once more without holding it, and rename.
-    CloseHandle(old);
-    old = INVALID_HANDLE_VALUE;
-    if (!holdsNow(target, *expected)) return giveUp(CheckedOutcome::Changed);
-    renamed = renameOver(temporary, target);
-    error = renamed ? 0 : GetLastError();
-  }
-  if (!renamed) {
-    if (old != INVALID_HANDLE_VALUE) CloseHandle(old);
+  if (!renameOver(temporary, target)) {
+    const DWORD error = GetLastError();
+    dropLink();
     // An open handle without delete sharing refuses the rename; Wine reports it as a
-    // sharing violation, Windows at times as access denied on a file that is not read-only.
+    // sharing violation or as access denied on a file that is not read-only.
     return giveUp(sharingRefused(error) || error == ERROR_ACCESS_DENIED ? CheckedOutcome::InUse
                                                                          : CheckedOutcome::Failed);
   }
   CheckedReplace result{CheckedOutcome::Replaced, {}};
-  if (old != INVALID_HANDLE_VALUE) {
-    if (readAllFrom(old, result.found) && result.found != *expected)
-      result.outcome = CheckedOutcome::ReplacedOther;
-    else
-      result.found.clear();
-    CloseHandle(old);
-  }
+  // Read until two reads agree: a writer that had the old file open may still be at it.
+  if (linked && readSettledFileBytes(oldName, result.found) && result.found != *expected)
+    result.outcome = CheckedOutcome::ReplacedOther;
+  else
+    result.found.clear();
+  dropLink();
   return result;
 }
 
 CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
-  // The sharing the profile functions grant each other, so this open succeeds beside theirs.
-  HANDLE file = CreateFileW(wide(Text(path)), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Readers may stay (the one holding the file is why the rename could not happen), but no
+  // other writer may open the file between the look and the write: its change would be
+  // written over unseen. A writer that has it open already makes this open fail, and the
+  // caller looks again.
+  HANDLE file = CreateFileW(wide(Text(path)), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     return {sharingRefused(GetLastError()) ? CheckedOutcome::Changed : CheckedOutcome::Failed, {}};
   }
