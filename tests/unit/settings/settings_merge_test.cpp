@@ -4,7 +4,10 @@
 // notice waits for the save it announces.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include "platform/checked_replace.h"
 #include "platform/file_system.h"
 #include "platform/service_recorder.h"
@@ -122,6 +125,31 @@ TEST(SettingsMerge, AFileThatLostKeysNeverReplacesTheWorkingRecord) {
   events.handle(from_service::kDeviceChanged, device_change::kProfile, 1);
   EXPECT_EQ(working->LedColor, 99);
   EXPECT_EQ(fileInt(path, u"Profile"), 1);
+}
+
+// The other program read the file before the save took its place and writes what it read
+// back a moment later: the save sees it and writes its own keys again.
+TEST(SettingsMerge, AStaleCopyWrittenBackAfterASaveIsUndone) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  auto record = std::make_unique<SettingsRecord>();
+  auto buffer = std::make_unique<SettingsRecord>();
+  ASSERT_EQ(reloadSettingsFrom(*record, *buffer, path, kProfileFromFile), SettingsReload::Saved);
+  ASSERT_TRUE(writeKey(path, u"LeftCount", u"5"));  // the other program is at work
+  const std::string stale = test::bytesOf(path);
+  record->LedColor = 31337;
+  std::atomic<bool> undone{false};
+  std::thread lateWriter([&] {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (test::bytesOf(path) == stale && std::chrono::steady_clock::now() < giveUp) std::this_thread::yield();
+    undone = writeFileBytes(path, stale);
+  });
+  const bool saved = SaveSettings(*record, path);
+  lateWriter.join();
+  ASSERT_TRUE(undone);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(fileInt(path, u"LedColor"), 31337);
+  EXPECT_EQ(fileInt(path, u"LeftCount"), 5);
 }
 
 TEST(SettingsMerge, NoticesWaitForTheSaveThatLandsAndGoOutOnce) {
