@@ -25,10 +25,8 @@ SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&
   for (;;) {
     if (readAgain) {
       existed = readSettledFileBytes(path, input);
-      if (!existed && entryExists(path)) {
-        if (outOfTime()) return SharedEdit::Unreadable;
-        continue;
-      }
+      // The read has already waited its patience for a file held without sharing.
+      if (!existed && entryExists(path)) return SharedEdit::Unreadable;
       if (!existed) input.clear();
       onDisk = input;
       if (firstRead) seen.firstRead = input;
