@@ -8,6 +8,7 @@ namespace ko {
 namespace {
 
 constexpr int kPauseMs = 1;
+constexpr int kEmptyFileMs = 30;
 
 int64_t steadyMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -34,7 +35,10 @@ bool readSettled(const std::function<OneRead(std::string&)>& readOnce, std::stri
   for (int attempt = 0;; ++attempt) {
     switch (readOnce(read)) {
       case OneRead::Read:
-        if (haveRead && read == bytes) return true;
+        // The profile functions empty the file and then build its new text before writing
+        // it, so an empty file is seen twice in a row while they do: it counts only once it
+        // has stayed empty for a while.
+        if (haveRead && read == bytes && (!read.empty() || nowMs() - start >= kEmptyFileMs)) return true;
         bytes.swap(read);
         haveRead = true;
         break;
@@ -42,8 +46,9 @@ bool readSettled(const std::function<OneRead(std::string&)>& readOnce, std::stri
       case OneRead::Held: haveRead = false; break;
     }
     if (nowMs() - start >= patienceMs) return haveRead;
-    // The second read follows the first at once: only a file that is changing waits.
-    if (attempt > 0 || !haveRead) pause(kPauseMs);
+    // The second read follows the first at once: only a file that is changing (or empty)
+    // waits.
+    if (attempt > 0 || !haveRead || bytes.empty()) pause(kPauseMs);
   }
 }
 

@@ -13,7 +13,8 @@ namespace ko {
 
 // Reads the whole file like readFileBytes, and takes a read only when the next whole read
 // gives the same bytes: a writer half-way through changes them between the two. A quiet
-// file costs two reads and no wait, whatever its length or age. While reads disagree (or
+// file costs two reads and no wait, whatever its length or age. An empty file is taken
+// only once it has stayed empty for 30 ms: a writer empties the file before it writes it. While reads disagree (or
 // the file is held without read sharing) they go on, a moment apart, until two agree or
 // `patienceMs` of clock time has passed; the last read is then taken. False when the file
 // is missing, or could not be read at all within the patience.

@@ -71,6 +71,16 @@ TEST(SettledRead, ReadsAreTakenWhenTwoInARowAgree) {
   EXPECT_LE(clock, 70);
   EXPECT_EQ(bytes, std::to_string(reads));
 
+  // Emptied by a writer that is still building the new text: not taken while it is so.
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Read, ""}, {OneRead::Read, ""}, {OneRead::Read, ""}, {OneRead::Read, kHead},
+                                    {OneRead::Read, kHead}}),
+                          bytes, 300, pause, now));
+  EXPECT_EQ(bytes, kHead);
+  clock = 0;
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Read, ""}}), bytes, 300, pause, now));
+  EXPECT_EQ(bytes, "");
+  EXPECT_GE(clock, 30) << "an empty file is taken once it stays empty";
+
   EXPECT_FALSE(readSettled(scripted({{OneRead::Missing, ""}}), bytes, 300, pause, now));
   EXPECT_FALSE(readSettled(scripted({{OneRead::Held, ""}}), bytes, 20, pause, now)) << "never readable";
 
