@@ -45,14 +45,17 @@ int32_t BusyService::readInt(const wchar_t* section, const wchar_t* key, int32_t
   return static_cast<int32_t>(GetPrivateProfileIntW(section, key, fallback, file_.c_str()));
 }
 
-void BusyService::writeInt(const wchar_t* section, const wchar_t* key, int32_t value) {
-  WritePrivateProfileStringW(section, key, std::to_wstring(value).c_str(), file_.c_str());
+bool BusyService::writeInt(const wchar_t* section, const wchar_t* key, int32_t value) {
+  const bool written = WritePrivateProfileStringW(section, key, std::to_wstring(value).c_str(), file_.c_str()) != FALSE;
   ++writes_;
+  return written;
 }
 
-void BusyService::writeCounts() {
-  writeInt(L"Setting", L"LeftCount", left_);
-  writeInt(L"Setting", L"RightCount", right_);
+void BusyService::countOne(const wchar_t* key, std::atomic<int32_t>& expected) {
+  // No count of its own: what the file holds, plus one. A write the profile functions
+  // refused (the file held without sharing just then) is a click that was not counted.
+  const int32_t now = readInt(L"Setting", key, 0);
+  if (writeInt(L"Setting", key, now + 1)) ++expected;
 }
 
 void BusyService::holdOpenForReading(DWORD ms) {
@@ -76,12 +79,11 @@ void BusyService::countClicks() {
     if (clicking_) {
       std::lock_guard<std::mutex> lock(clickMutex_);
       if (clicking_) {
-        // Its own count, written whole: a value another writer put back is corrected by the next click.
-        if (uniform(random, 0, 2) != 0) {
-          writeInt(L"Setting", L"LeftCount", ++left_);
-        } else {
-          writeInt(L"Setting", L"RightCount", ++right_);
-        }
+        if (uniform(random, 0, 2) != 0)
+          countOne(L"LeftCount", left_);
+        else
+          countOne(L"RightCount", right_);
+        if (uniform(random, 0, 99) == 0 && writeInt(L"Setting", L"FirmwareVersion", firmware_ + 1)) ++firmware_;
       }
     }
     const int dice = uniform(random, 0, 399);
@@ -127,6 +129,9 @@ void BusyService::reportOne(std::mt19937& random) {
       writeInt(L"Setting", L"LedMode", value == 1 ? 3 : value == 2 ? 4 : value == 4 || value == 16 ? 2 : 1);
       writeInt(L"Setting", L"LedStateOn", value == 16 ? 0 : 1);
     }
+    // The message follows the write a moment later: a save of the program's in between
+    // must keep what was written.
+    pause(static_cast<DWORD>(uniform(random, 2, 8)));
     result = send(kDeviceChanged, what, value);
     note = "# event 1285 " + std::to_string(what) + " " + std::to_string(value);
   } else if (kind == 3) {
@@ -178,7 +183,6 @@ bool BusyService::control(UINT message, WPARAM wParam, LRESULT& result) {
       } else {
         clicking_ = false;
         std::lock_guard<std::mutex> lock(clickMutex_);
-        writeCounts();
       }
       result = 0;
       return true;
@@ -189,6 +193,7 @@ bool BusyService::control(UINT message, WPARAM wParam, LRESULT& result) {
         case BusyCount::Writes: result = writes_; break;
         case BusyCount::Events: result = events_; break;
         case BusyCount::LongReads: result = longReads_; break;
+        case BusyCount::Firmware: result = firmware_; break;
         default: result = -1; break;
       }
       return true;

@@ -1,9 +1,12 @@
 // The busy mode: what a real service does beside the program all the time. One thread
 // counts mouse clicks into "LeftCount" and "RightCount" with the profile functions every
-// few milliseconds (keeping its own count, which it always writes whole) and reads the
-// file the way those functions open it, sometimes for a long moment; another reports
-// device changes at random moments (1285 stage, profile or lighting, 1224 with new DPI
-// records, 1034 requests), writing the file first as the service does.
+// few milliseconds, the way a service that keeps no count of its own does: it reads the
+// counter and writes it back one higher, so an increment the program writes over is lost
+// for good (its tally of increments that landed tells). It also writes a key of its own
+// that no message announces ("FirmwareVersion"), and reads the file the way those
+// functions open it, sometimes for a long moment. Another thread reports device changes
+// at random moments (1285 stage, profile or lighting, 1224 with new DPI records, 1034
+// requests), writing the file a few milliseconds before the message, as the service does.
 //
 // A test steers it with control messages to the simulator window (see busy_control) and
 // reads back its own counts; every report is noted in the log as
@@ -30,7 +33,9 @@ constexpr UINT kClicks = WM_APP + 0x3E1;  // wParam 1: count clicks; 0: stop, af
 constexpr UINT kQuery = WM_APP + 0x3E2;   // wParam: which number (see BusyCount)
 }  // namespace busy_control
 
-enum class BusyCount : WPARAM { Left = 0, Right = 1, Writes = 2, Events = 3, LongReads = 4 };
+// Left and Right: what the counters must hold (the file's count at start plus every
+// increment that was written); Firmware: the last version written.
+enum class BusyCount : WPARAM { Left = 0, Right = 1, Writes = 2, Events = 3, LongReads = 4, Firmware = 5 };
 
 class BusyService {
  public:
@@ -47,9 +52,9 @@ class BusyService {
   void reportChanges();
   void reportOne(std::mt19937& random);
   void holdOpenForReading(DWORD ms);
-  void writeCounts();
+  void countOne(const wchar_t* key, std::atomic<int32_t>& expected);
   int32_t readInt(const wchar_t* section, const wchar_t* key, int32_t fallback) const;
-  void writeInt(const wchar_t* section, const wchar_t* key, int32_t value);
+  bool writeInt(const wchar_t* section, const wchar_t* key, int32_t value);
   LRESULT send(UINT message, WPARAM wParam, LPARAM lParam);
   // Waits for the report under way, handling sent messages meanwhile: the program may be
   // sending to this window while it answers that report.
@@ -64,7 +69,7 @@ class BusyService {
   std::atomic<bool> reportUnderWay_{false};
   std::mutex clickMutex_;  // one counter write at a time; stopping waits for it
   std::atomic<int32_t> left_{0}, right_{0};
-  std::atomic<int32_t> writes_{0}, events_{0}, longReads_{0};
+  std::atomic<int32_t> writes_{0}, events_{0}, longReads_{0}, firmware_{0};
   std::thread clicks_;
   std::thread reports_;
 };

@@ -4,18 +4,9 @@
 #include "settings/settings_file.h"
 
 namespace ko {
-namespace {
-
-// Long enough for the service's profile functions to finish a write they began before the
-// save took the file's place.
-constexpr int kSaveSecondLookMs = 4;
-
-}  // namespace
-
 StartupSettings openUserSettings(const SettingsPlaces& places, SettingsRecord& working, SettingsRecord& loadBuffer,
                                  const std::function<bool()>& keepWaiting) {
   ensureSettingsFolders(places);
-  setSaveSecondLookMs(kSaveSecondLookMs);
   // A save cut short by a killed process leaves its new file beside the old one.
   removeStrayReplaceFiles(places.folder);
   removeStrayReplaceFiles(places.macroFolder);

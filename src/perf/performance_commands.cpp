@@ -110,8 +110,10 @@ void PerformanceCommands::accelerationSwitchClicked() {
 
 void PerformanceCommands::choosePollingRate(int32_t rate) {
   working_.PollingRate = rate;
-  channel_.writePollingRate(rate);
+  const bool written = channel_.writePollingRate(rate);
   view_.showPollingRate(rate);
+  // The service reads the rate from the file when told: a rate not written is not posted.
+  if (!written) return;
   const std::optional<ServiceNotice> notice = pollingRateNotice(rate);
   if (!notice) return;
   ServiceWindow& service = channel_.service();

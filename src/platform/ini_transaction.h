@@ -37,10 +37,6 @@ class IniTransaction final : public ProfileStrings {
   // Whether the file now differs from what the transaction read: another program wrote
   // it meanwhile, and committing would write its change over.
   bool fileChangedSinceRead() const;
-  // What was read ends on a 4096-byte boundary (empty included): the profile functions
-  // write the file in blocks of that size after emptying it, and let others read
-  // meanwhile, so such a length is most likely a file caught half-written.
-  bool readLooksCut() const { return existed_ && readBytes_.size() % 4096 == 0; }
   // No file was found (a new one will be made).
   bool readMissingFile() const { return !existed_ && readable_; }
   // Whether committing would change the file: writes were made and gave a document other

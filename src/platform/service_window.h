@@ -20,7 +20,8 @@ class ServiceWindow {
   // Looks the window up by its title (no class name), every time: the service may have
   // started or stopped since the last notification.
   virtual ServiceWindowHandle find() = 0;
-  // Synchronous: returns once the service has handled the message (the result is unused).
+  // Synchronous: returns once the service has handled the message, or after a bounded wait
+  // for a service that does not answer (the result is unused).
   virtual void send(ServiceWindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
   // Queued: the service handles it later.
   virtual void post(ServiceWindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;

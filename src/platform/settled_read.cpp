@@ -1,62 +1,54 @@
 #include "platform/settled_read.h"
 
 #include <chrono>
-#include <optional>
 #include <thread>
-#include "platform/file_stamp.h"
 #include "platform/file_system.h"
-#include "platform/per_file_memory.h"
 
 namespace ko {
 namespace {
 
-constexpr int kPauseMs = 2;
-// A file last written longer ago than this has no writer half-way through it: the
-// profile functions write a settings file in well under a millisecond.
-constexpr int64_t kQuietAge = 50 * 10000LL;  // 50 ms in 100-ns units
+constexpr int kPauseMs = 1;
+constexpr int kEmptyFileMs = 30;
 
-// The stamp each file had when a read of it was last found settled: a file still at that
-// stamp is that same settled file, and reading it again (the program reads the settings
-// file many times in a row) needs no second look.
-PerFileMemory<std::optional<FileStamp>>& settledStamps() {
-  static PerFileMemory<std::optional<FileStamp>> stamps;
-  return stamps;
-}
-
-bool heldSettled(TextView path, const FileStamp& stamp) {
-  return settledStamps().with(path, [&](const std::optional<FileStamp>& known) { return known && *known == stamp; });
+int64_t steadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 }  // namespace
 
 bool readSettledFileBytes(TextView path, std::string& bytes, int patienceMs) {
-  return readSettledFileBytes(path, bytes, patienceMs,
-                              [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
+  const auto readOnce = [&](std::string& read) {
+    if (readFileBytes(path, read)) return OneRead::Read;
+    return entryExists(path) ? OneRead::Held : OneRead::Missing;
+  };
+  return readSettled(
+      readOnce, bytes, patienceMs, [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); },
+      steadyMs);
 }
 
-bool readSettledFileBytes(TextView path, std::string& bytes, int patienceMs, const std::function<void(int)>& pause) {
-  for (int waited = 0;; waited += kPauseMs) {
-    FileStamp before;
-    const bool stamped = readFileStamp(path, before);
-    if (!readFileBytes(path, bytes)) return false;
-    FileStamp after;
-    // An entry that cannot be looked at leaves nothing to compare with.
-    if (!stamped || !readFileStamp(path, after)) return true;
-    const bool outOfTime = waited >= patienceMs;
-    if (before == after && after.size == bytes.size()) {
-      if (heldSettled(path, after) || currentFileTime() - after.writeTime > kQuietAge || outOfTime)
-        return true;
-      pause(kPauseMs);
-      FileStamp later;
-      if (readFileStamp(path, later) && later == after) {
-        settledStamps().with(path, [&](std::optional<FileStamp>& known) { known = after; });
-        return true;
-      }
-    } else if (outOfTime) {
-      return true;
-    } else {
-      pause(kPauseMs);
+bool readSettled(const std::function<OneRead(std::string&)>& readOnce, std::string& bytes, int patienceMs,
+                 const std::function<void(int)>& pause, const std::function<int64_t()>& nowMs) {
+  const int64_t start = nowMs();
+  bool haveRead = false;
+  std::string read;
+  for (int attempt = 0;; ++attempt) {
+    switch (readOnce(read)) {
+      case OneRead::Read:
+        // The profile functions empty the file and then build its new text before writing
+        // it, so an empty file is seen twice in a row while they do: it counts only once it
+        // has stayed empty for a while.
+        if (haveRead && read == bytes && (!read.empty() || nowMs() - start >= kEmptyFileMs)) return true;
+        bytes.swap(read);
+        haveRead = true;
+        break;
+      case OneRead::Missing: return false;  // nothing is being written that a wait would see
+      case OneRead::Held: haveRead = false; break;
     }
+    if (nowMs() - start >= patienceMs) return haveRead;
+    // The second read follows the first at once: only a file that is changing (or empty)
+    // waits.
+    if (attempt > 0 || !haveRead || bytes.empty()) pause(kPauseMs);
   }
 }
 

@@ -4,7 +4,7 @@
 #include "platform/file_title.h"
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
-#include "settings/file_as_seen.h"
+#include "settings/settings_base.h"
 
 namespace ko {
 namespace {
@@ -35,7 +35,7 @@ bool SelectProfile(ProfileHost& host, int profileIndex) {
 bool ExportProfileFile(ProfileHost& host, TextView path) {
   if (path.empty()) return false;
   // An export holds the whole record, whatever the file held before.
-  forgetStageRecords(path);
+  forgetBase(path);
   return SaveSettings(host.working(), path);
 }
 

@@ -44,29 +44,35 @@ std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam
   }
 }
 
-bool ServiceEvents::save() {
-  const bool saved = strings_ ? SaveSettings(working_, settingsPath_, *strings_) : SaveSettings(working_, settingsPath_);
+bool ServiceEvents::save(const std::vector<ServiceNotice>& notices) {
+  const bool saved = backlog_->saveThenNotify(
+      service_,
+      [this] { return strings_ ? SaveSettings(working_, settingsPath_, *strings_) : SaveSettings(working_, settingsPath_); },
+      notices);
   view_.settingsSaved(saved);
   return saved;
 }
 
 void ServiceEvents::dpiInfosChanged() {
-  if (strings_) ReadDpiInfos(working_, settingsPath_, *strings_);
-  else updateSettingsFile(settingsPath_, [this](ProfileStrings& file) {
-    ReadDpiInfos(working_, settingsPath_, file);
-    return true;
-  });
+  if (strings_)
+    ReadDpiInfos(working_, settingsPath_, *strings_);
+  else
+    reloadDpiInfos(working_, settingsPath_);
   // The performance page shows the stage levels; without a refresh it would show old ones.
   view_.refreshAllPages();
 }
 
 void ServiceEvents::deviceChanged(uintptr_t kind, intptr_t value) {
   // The service has rewritten the file: take everything from it, then the reported field.
-  // A file that cannot be read just now is not taken for an empty one: the working record
-  // keeps what it holds, takes the reported field, and nothing is saved over the file.
+  // A file that cannot be read just now is not taken for an empty one, nor one that is
+  // missing or lost keys: the working record keeps what it holds and takes the reported
+  // field. Nothing is saved over a file that could not be read.
   bool readable = true;
-  if (strings_) reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, *strings_);
-  else readable = reloadSettingsFrom(working_, loadBuffer_, settingsPath_, kProfileFromFile) != SettingsReload::Unreadable;
+  if (strings_)
+    reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, *strings_);
+  else
+    readable = reloadSettingsFrom(working_, loadBuffer_, settingsPath_, kProfileFromFile, ReloadWhen::Running) !=
+               SettingsReload::Unreadable;
   const auto save = [this, readable] {
     if (readable) this->save();
   };
@@ -104,7 +110,7 @@ intptr_t ServiceEvents::request(intptr_t what) {
       view_.refreshAllPages();
       return 0;
     case service_request::kApply:
-      saveThenNotify(service_, [this] { return save(); }, settingsAppliedNotice());
+      save({settingsAppliedNotice()});
       return 0;
     case service_request::kOpenHelp: view_.openHelpFile(); return 0;
     case service_request::kIgnoredA:

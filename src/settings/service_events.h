@@ -7,6 +7,7 @@
 #include "platform/profile_strings.h"
 #include "platform/service_window.h"
 #include "platform/wide_text.h"
+#include "settings/service_link.h"
 #include "settings/settings_record.h"
 
 namespace ko {
@@ -67,13 +68,16 @@ class ServiceEvents {
   bool reconnectExpected() const { return reconnectExpected_; }
 
   void setSettingsPath(Text path) { settingsPath_ = std::move(path); }
+  // The window's backlog of notices, so a save made here that fails is tried again with
+  // the window's own (and the apply request's 1279 waits for it).
+  void shareBacklog(NoticeBacklog& backlog) { backlog_ = &backlog; }
   const Text& settingsPath() const { return settingsPath_; }
 
  private:
   void dpiInfosChanged();
   void deviceChanged(uintptr_t kind, intptr_t value);
   intptr_t request(intptr_t what);
-  bool save();
+  bool save(const std::vector<ServiceNotice>& notices = {});
 
   SettingsRecord& working_;
   SettingsRecord& loadBuffer_;
@@ -81,6 +85,8 @@ class ServiceEvents {
   ServiceEventView& view_;
   ServiceWindow& service_;
   ProfileStrings* strings_ = nullptr;
+  NoticeBacklog ownBacklog_;
+  NoticeBacklog* backlog_ = &ownBacklog_;
   bool reconnectExpected_ = false;
 };
 

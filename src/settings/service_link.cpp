@@ -1,5 +1,7 @@
 #include "settings/service_link.h"
 
+#include <algorithm>
+
 namespace ko {
 namespace {
 
@@ -58,6 +60,19 @@ bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
   const ServiceWindowHandle window = service.find();
   if (save && !save()) return false;
   return notice ? deliverNotice(service, window, *notice) : false;
+}
+
+bool NoticeBacklog::saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
+                                   const std::vector<ServiceNotice>& notices) {
+  for (const ServiceNotice& notice : notices)
+    if (std::find(kept_.begin(), kept_.end(), notice) == kept_.end()) kept_.push_back(notice);
+  // Looked up before the save, as every command does: the service reads only after it.
+  const ServiceWindowHandle window = service.find();
+  waiting_ = save && !save();
+  if (waiting_) return false;
+  for (const ServiceNotice& notice : kept_) deliverNotice(service, window, notice);
+  kept_.clear();
+  return true;
 }
 
 }  // namespace ko

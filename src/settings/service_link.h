@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 #include "platform/service_window.h"
 
 namespace ko {
@@ -37,6 +38,9 @@ struct ServiceNotice {
   uintptr_t wParam;
   intptr_t lParam;
   bool posted;  // only the polling rate is posted: the mouse reconnects meanwhile
+  bool operator==(const ServiceNotice& other) const {
+    return message == other.message && wParam == other.wParam && lParam == other.lParam && posted == other.posted;
+  }
 };
 
 ServiceNotice lightingChangedNotice();
@@ -62,5 +66,24 @@ bool notifyService(ServiceWindow& service, const ServiceNotice& notice);
 // was delivered.
 bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
                     const std::optional<ServiceNotice>& notice);
+
+// Notices of saves that have not landed yet. The service must hear of every change the
+// file holds, and of none it lacks: a save that fails keeps its notices here, the caller
+// tries the save again later (the main window on a timer), and the first save that lands
+// delivers every kept notice, in order and each once, before its own.
+class NoticeBacklog {
+ public:
+  // Looks the service up, runs `save`, and when it lands delivers the kept notices and
+  // then `notices`. True when the save landed.
+  bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
+                      const std::vector<ServiceNotice>& notices);
+  // A save failed since the last one that landed: it is to be tried again.
+  bool waiting() const { return waiting_; }
+  const std::vector<ServiceNotice>& kept() const { return kept_; }
+
+ private:
+  std::vector<ServiceNotice> kept_;
+  bool waiting_ = false;
+};
 
 }  // namespace ko

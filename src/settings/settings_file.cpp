@@ -1,15 +1,16 @@
 #include "settings/settings_file.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <iterator>
 #include <memory>
-#include <thread>
-#include "platform/ini_transaction.h"
-#include "settings/factory_assignments.h"
+#include "platform/file_system.h"
 #include "platform/profile_file.h"
-#include "settings/file_as_seen.h"
+#include "platform/settled_read.h"
+#include "platform/shared_file_edit.h"
+#include "settings/factory_assignments.h"
+#include "settings/settings_base.h"
+#include "settings/settings_keys.h"
 
 namespace ko {
 namespace {
@@ -44,127 +45,16 @@ constexpr IntegerKey kTrailingReads[] = {
     {u"LedMode", &SettingsRecord::LedMode, kUnset},
 };
 
-struct IntegerField {
-  const char16_t* key;
-  int32_t SettingsRecord::*field;
-};
-
-// Write order: also the key order of a newly created file, which the service may rely on.
-constexpr IntegerField kLeadingWrites[] = {
-    {u"Profile", &SettingsRecord::Profile},
-    {u"TrayEnabled", &SettingsRecord::TrayEnabled},
-    {u"MouseButtons", &SettingsRecord::MouseButtons},
-    {u"PollingRate", &SettingsRecord::PollingRate},
-    {u"LeftCount", &SettingsRecord::LeftCount},
-    {u"RightCount", &SettingsRecord::RightCount},
-    {u"WheelScrollLines", &SettingsRecord::WheelScrollLines},
-    {u"MouseSensitivity", &SettingsRecord::MouseSensitivity},
-    {u"DoubleClickSpeed", &SettingsRecord::DoubleClickSpeed},
-    {u"AccelerationEnabled", &SettingsRecord::AccelerationEnabled},
-    {u"Acceleration", &SettingsRecord::Acceleration},
-    {u"UniversalScrollEnabled", &SettingsRecord::UniversalScrollEnabled},
-};
-constexpr IntegerField kTrailingWrites[] = {
-    {u"DPI", &SettingsRecord::DPI},
-    {u"LedStateOn", &SettingsRecord::LedStateOn},
-    {u"LedColor", &SettingsRecord::LedColor},
-    {u"LedMode", &SettingsRecord::LedMode},
-};
-
 constexpr int32_t kFactoryStageLevels[kDpiStageCount] = {3, 5, 7, 8, 10, 12};
 
 void readIntegers(const ProfileFile& file, SettingsRecord& record, const IntegerKey* begin, const IntegerKey* end) {
   for (auto* k = begin; k != end; ++k) record.*(k->field) = file.readInt(kSettingSection, k->key, k->loadDefault);
 }
 
-bool writeIntegers(const ProfileFile& file, const SettingsRecord& record, const IntegerField* begin,
-                   const IntegerField* end) {
-  bool ok = true;
-  for (auto* k = begin; k != end; ++k) ok &= file.writeInt(kSettingSection, k->key, record.*(k->field));
-  return ok;
-}
-
-// A failed read leaves the record as it was (see the header).
-void readDpiRecords(const ProfileFile& file, TextView path, SettingsRecord& record) {
+// Reads the stage records; a failed read leaves the record as it was (see the header).
+void readDpiRecords(const ProfileFile& file, SettingsRecord& record) {
   for (int i = 0; i < kDpiStageCount; ++i)
-    if (file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo)))
-      rememberStageRecord(path, i, record.DPI_INFO[i]);
-}
-
-// The stage records a save wrote (the others kept the file's: see file_as_seen.h),
-// remembered once the save has landed.
-struct StageWrites {
-  bool written[kDpiStageCount] = {};
-  void remember(TextView path, const SettingsRecord& record) const {
-    for (int i = 0; i < kDpiStageCount; ++i)
-      if (written[i]) rememberStageRecord(path, i, record.DPI_INFO[i]);
-  }
-};
-
-// `again`: the records an earlier write of this same save put in the file; a second look
-// writes them again whatever the file holds (a stale copy of another program's may have
-// put an old one back).
-bool writeDpiRecords(const ProfileFile& file, TextView path, const SettingsRecord& record, StageWrites& writes,
-                     const StageWrites* again) {
-  bool ok = true;
-  for (int i = 0; i < kDpiStageCount; ++i) {
-    const Text key = indexedKey("DPI_INFO", i + 1);
-    DpiInfo inFile{};
-    writes.written[i] = false;
-    const bool rewrite = again && again->written[i];
-    if (!rewrite && isStageRecordAsSeen(path, i, record.DPI_INFO[i]) &&
-        file.readStruct(kSettingSection, key, &inFile, sizeof(DpiInfo)))
-      continue;
-    writes.written[i] = file.writeStruct(kSettingSection, key, &record.DPI_INFO[i], sizeof(DpiInfo));
-    ok &= writes.written[i];
-  }
-  return ok;
-}
-
-enum class TransactionOutcome { Committed, NotCommitted, Unreadable };
-
-int secondLookMs = 0;
-
-// One read-change-write of the file as a transaction. Another program (the device service)
-// writes the same file at any moment; when it did so between the read and the commit, the
-// change is made again on its new contents, so its keys are not written over with the
-// ones read before. `apply` reports whether every key was written.
-// A file another program is writing may be unreadable for a few milliseconds, not for
-// good. The profile functions empty it first and then write it again piece by piece,
-// letting others read meanwhile, so a settings file that seems absent, empty, cut at a
-// block boundary or short of a section it had is most likely one being written: it is
-// looked at again for a moment before it is taken as it is (a new installation waits that
-// moment once).
-template <typename Apply>
-TransactionOutcome runTransaction(TextView path, Apply apply) {
-  constexpr int kAttempts = 8;
-  constexpr int kUnreadablePauseMs = 2;
-  constexpr int kUnreadableTries = 100;
-  constexpr int kSuspiciousTries = 25;
-  int unreadable = 0;
-  int suspicious = 0;
-  for (int attempt = 1;; ++attempt) {
-    IniTransaction transaction(path, FileWriters::OthersToo);
-    const bool emptyOrAbsent =
-        transaction.readable() && (transaction.readLooksCut() || transaction.readMissingFile() ||
-                                   lostSectionsSince(path, transaction.document()));
-    if (emptyOrAbsent && ++suspicious < kSuspiciousTries) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
-      --attempt;
-      continue;
-    }
-    if (!transaction.readable()) {
-      if (++unreadable >= kUnreadableTries) return TransactionOutcome::Unreadable;
-      std::this_thread::sleep_for(std::chrono::milliseconds(kUnreadablePauseMs));
-      --attempt;
-      continue;
-    }
-    const bool everyKey = apply(transaction);
-    if (attempt < kAttempts && transaction.fileChangedSinceRead()) continue;
-    const bool committed = transaction.commit();
-    if (committed) rememberSections(path, transaction.document());
-    return committed && everyKey ? TransactionOutcome::Committed : TransactionOutcome::NotCommitted;
-  }
+    file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
 }
 
 }  // namespace
@@ -228,7 +118,7 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
   record.Profile = profile == kUnset ? 0 : profile;
 
   readIntegers(file, record, std::begin(kLeadingReads), std::end(kLeadingReads));
-  readDpiRecords(file, path, record);
+  readDpiRecords(file, record);
   for (int i = 0; i < kLedModeInfoCount; ++i)
     file.readStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &record.LED_MODE_INFO[i],
                     sizeof(LedModeInfo));
@@ -238,84 +128,136 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
 
 namespace {
 
-bool writeSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings, StageWrites& writes,
-                   const StageWrites* again = nullptr) {
+// The key-by-key write. The click counters are the service's: it counts into the file at
+// any moment, so a counter the file holds keeps its value and only a missing one gets the
+// record's. Every key is attempted even after a failure.
+bool writeKeyByKey(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
   const ProfileFile file{Text(path), strings};
-  // The click counters are the service's: it counts into the file at any moment, and a
-  // save writing back the values of the last reload would lose every click since. A
-  // counter the file holds keeps its value; only a missing one gets the record's.
-  auto counters = std::make_unique<SettingsRecord>(record);
-  counters->LeftCount = file.readInt(kSettingSection, u"LeftCount", record.LeftCount);
-  counters->RightCount = file.readInt(kSettingSection, u"RightCount", record.RightCount);
-  const SettingsRecord& out = *counters;
-  // Every key is attempted even after a failure: one refused write must not cost the rest.
-  bool ok = writeIntegers(file, out, std::begin(kLeadingWrites), std::end(kLeadingWrites));
-  ok &= writeDpiRecords(file, path, out, writes, again);
-  for (int i = 0; i < kLedModeInfoCount; ++i)
-    ok &= file.writeStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &out.LED_MODE_INFO[i],
-                           sizeof(LedModeInfo));
-  ok &= writeIntegers(file, out, std::begin(kTrailingWrites), std::end(kTrailingWrites));
-  for (int p = 0; p < kProfileCount; ++p) ok &= WriteProfileSection(out.Profiles[p], p, path, strings);
+  auto out = std::make_unique<SettingsRecord>(record);
+  out->LeftCount = file.readInt(kSettingSection, u"LeftCount", record.LeftCount);
+  out->RightCount = file.readInt(kSettingSection, u"RightCount", record.RightCount);
+  bool ok = true;
+  for (const SettingKey& key : settingKeys()) ok &= file.writeString(key.section, key.key, storedText(*out, key));
   return ok;
+}
+
+// The merge: the record's value of each key marked changed, and of each key the document
+// lacks, goes into the document; every other key keeps the document's value.
+bool mergeKeys(ini::Document& document, const SettingsRecord& record, const std::vector<bool>& changed) {
+  bool ok = true;
+  const auto& keys = settingKeys();
+  for (size_t i = 0; i < keys.size(); ++i)
+    if (changed[i] || !holdsReadableValue(document, keys[i]))
+      ok &= document.writeString(keys[i].section, keys[i].key, storedText(record, keys[i]));
+  return ok;
+}
+
+enum class DocumentRead { Read, Missing, Unreadable };
+
+DocumentRead readDocument(TextView path, ini::Document& document) {
+  std::string bytes;
+  if (readSettledFileBytes(path, bytes)) {
+    document = ini::Document::fromBytes(bytes);
+    rememberLastBytes(path, bytes);
+    return DocumentRead::Read;
+  }
+  return entryExists(path) ? DocumentRead::Unreadable : DocumentRead::Missing;
+}
+
+bool lacksAnyKey(const ini::Document& document) {
+  for (const SettingKey& key : settingKeys())
+    if (!holdsReadableValue(document, key)) return true;
+  return false;
+}
+
+// Reads the document into the record as the file's whole reload does, and takes what was
+// read as the file's base.
+void readAsBase(SettingsRecord& record, TextView path, int32_t profileOverride, ini::Document& document) {
+  DocumentStrings strings(path, document);
+  ReadSettingsFile(record, path, profileOverride, strings);
+  rememberBase(path, record);
 }
 
 }  // namespace
 
 bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  // Each call of these profile strings writes the file: what was written is there now.
-  StageWrites writes;
-  const bool ok = writeSettings(record, path, strings, writes);
-  writes.remember(path, record);
-  return ok;
+  return writeKeyByKey(record, path, strings);
 }
-
-void setSaveSecondLookMs(int ms) { secondLookMs = ms; }
 
 namespace {
 
-// The service's profile functions read the file, change one key in memory and write the
-// whole file back a moment later; a change that took the file's place in between is
-// written over with what they had read. A second look (and a third) puts it back.
-template <typename Apply>
-bool lookAgain(TextView path, Apply applyAgain) {
-  for (int look = 0; look < 2 && secondLookMs > 0; ++look) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(secondLookMs));
-    IniTransaction again(path, FileWriters::OthersToo);
-    if (!again.readable()) return false;
-    // Caught half-written: the writer is busy, and what it writes next is looked at next.
-    if (lostSectionsSince(path, again.document())) continue;
-    applyAgain(again);
-    if (!again.changesFile()) break;
-    if (!again.commit()) return false;
-    rememberSections(path, again.document());
+// The keys a save wrote that the file holds at their value from before the save again: a
+// stale copy of the other program's put them back (see putBackUndoneEdit). A key holding
+// any third value was changed on purpose by the other program and stays.
+std::vector<bool> undoneKeys(const ini::Document& document, const SettingsRecord& record,
+                             const std::vector<bool>& changed, const std::vector<std::optional<Text>>& before) {
+  const auto& keys = settingKeys();
+  std::vector<bool> undone(keys.size(), false);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (!changed[i] || !before[i]) continue;
+    const std::optional<Text> held = document.storedValue(keys[i].section, keys[i].key);
+    undone[i] = held && *held == *before[i] && *held != storedText(record, keys[i]);
   }
+  return undone;
+}
+
+}  // namespace
+
+namespace {
+
+bool saveKeys(const SettingsRecord& record, TextView path, const std::vector<bool>& changed) {
+  const std::vector<std::optional<Text>> before = baseTexts(path);
+  SharedEditTrace trace;
+  const SharedEdit outcome =
+      editSharedFile(path, [&](ini::Document& document) { return mergeKeys(document, record, changed); }, 1500, &trace);
+  if (outcome != SharedEdit::Done) return false;
+  rememberBase(path, record);
+  // A file nobody else wrote since the program last read or wrote it has no stale copy
+  // coming back: nothing waits then.
+  const bool othersWrote = !isLastBytes(path, trace.firstRead);
+  if (othersWrote && trace.wrote) {
+    putBackUndoneEdit(path, trace.last, [&](ini::Document& document) {
+      const std::vector<bool> undone = undoneKeys(document, record, changed, before);
+      if (std::find(undone.begin(), undone.end(), true) == undone.end()) return false;
+      mergeKeys(document, record, undone);
+      return true;
+    });
+  }
+  rememberLastBytes(path, trace.last);
   return true;
+}
+
+// Every key of the record, but the service's counters where the file holds them.
+bool saveWhole(const SettingsRecord& record, TextView path) {
+  std::vector<bool> all(settingKeys().size());
+  for (size_t i = 0; i < all.size(); ++i) all[i] = !settingKeys()[i].serviceOwned;
+  return saveKeys(record, path, all);
 }
 
 }  // namespace
 
 bool SaveSettings(const SettingsRecord& record, TextView path) {
-  StageWrites writes;
-  const auto apply = [&](IniTransaction& transaction) {
-    // A refused key costs only that key, as in the key-by-key save: the rest still goes out.
-    return writeSettings(record, path, transaction, writes);
-  };
-  if (runTransaction(path, apply) != TransactionOutcome::Committed) return false;
-  writes.remember(path, record);
-  const StageWrites firstWrites = writes;
-  return lookAgain(path, [&](IniTransaction& again) { writeSettings(record, path, again, writes, &firstWrites); });
+  return saveKeys(record, path, changedSinceBase(path, record));
 }
 
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change) {
-  bool changed = false;
-  const auto apply = [&](IniTransaction& transaction) {
-    const bool everyKey = change(transaction);
-    changed = transaction.changesFile();
-    return everyKey;
+  SharedEditTrace trace;
+  const auto edit = [&](ini::Document& document) {
+    DocumentStrings strings(path, document);
+    return change(strings);
   };
-  if (runTransaction(path, apply) != TransactionOutcome::Committed) return false;
-  // Only a change can be undone by another writer's old copy.
-  return !changed || lookAgain(path, [&](IniTransaction& again) { change(again); });
+  if (editSharedFile(path, edit, 1500, &trace) != SharedEdit::Done) return false;
+  // The keys changed here (the macro list, the imported profile's name) are the program's
+  // alone: the change made again on a stale copy puts back whatever it undid.
+  if (trace.wrote && !isLastBytes(path, trace.firstRead)) {
+    putBackUndoneEdit(path, trace.last, [&](ini::Document& document) {
+      const std::string before = document.toBytes();
+      edit(document);
+      return document.toBytes() != before;
+    });
+  }
+  rememberLastBytes(path, trace.last);
+  return true;
 }
 
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
@@ -323,14 +265,10 @@ bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& s
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride) {
-  StageWrites writes;
-  if (runTransaction(path, [&](IniTransaction& transaction) {
-        ReadSettingsFile(record, path, profileOverride, transaction);
-        return writeSettings(record, path, transaction, writes);
-      }) != TransactionOutcome::Committed)
-    return false;
-  writes.remember(path, record);
-  return true;
+  ini::Document document;
+  if (readDocument(path, document) == DocumentRead::Unreadable) return false;
+  readAsBase(record, path, profileOverride, document);
+  return SaveSettings(record, path);
 }
 
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
@@ -381,7 +319,22 @@ void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex) {
 }
 
 void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  readDpiRecords(ProfileFile{Text(path), strings}, path, record);
+  readDpiRecords(ProfileFile{Text(path), strings}, record);
+}
+
+bool reloadDpiInfos(SettingsRecord& record, TextView path) {
+  ini::Document document;
+  if (readDocument(path, document) != DocumentRead::Read) return false;
+  DocumentStrings strings(path, document);
+  auto read = std::make_unique<SettingsRecord>(record);
+  readDpiRecords(ProfileFile{Text(path), strings}, *read);
+  // What the file holds now is the base of these keys: a save after this leaves them be.
+  std::vector<bool> stages(settingKeys().size(), false);
+  for (size_t i = 0; i < stages.size(); ++i)
+    stages[i] = settingKeys()[i].key.compare(0, 8, u"DPI_INFO") == 0 && settingKeys()[i].section == kSettingSection;
+  rememberBase(path, *read, stages);
+  std::memcpy(record.DPI_INFO, read->DPI_INFO, sizeof record.DPI_INFO);
+  return true;
 }
 
 bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) {
@@ -389,19 +342,22 @@ bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) 
 }
 
 SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
-                                  int32_t profileOverride) {
-  StageWrites writes;
-  const TransactionOutcome outcome = runTransaction(path, [&](IniTransaction& transaction) {
-    ResetSettings(loadBuffer);
-    ReadSettingsFile(loadBuffer, path, profileOverride, transaction);
-    return writeSettings(loadBuffer, path, transaction, writes);
-  });
-  if (outcome == TransactionOutcome::Committed) writes.remember(path, loadBuffer);
+                                  int32_t profileOverride, ReloadWhen when) {
+  ini::Document document;
+  const DocumentRead read = readDocument(path, document);
   // A file that is there but cannot be read holds the settings all the same: taking it
   // for an empty one would put load defaults in force and the next save would store them.
-  if (outcome == TransactionOutcome::Unreadable) return SettingsReload::Unreadable;
+  if (read == DocumentRead::Unreadable) return SettingsReload::Unreadable;
+  // Once running, the working record is the settings: a file gone, emptied or cut short
+  // (a writer that died half-way) is given them back whole, and nothing is read from it.
+  if (when == ReloadWhen::Running && (read == DocumentRead::Missing || lacksAnyKey(document)))
+    return saveWhole(working, path) ? SettingsReload::Kept : SettingsReload::KeptNotSaved;
+  ResetSettings(loadBuffer);
+  readAsBase(loadBuffer, path, profileOverride, document);
+  // The file as read, with only the keys it lacks added.
+  const bool saved = SaveSettings(loadBuffer, path);
   ValidateSettings(working, loadBuffer);
-  return outcome == TransactionOutcome::Committed ? SettingsReload::Saved : SettingsReload::NotSaved;
+  return saved ? SettingsReload::Saved : SettingsReload::NotSaved;
 }
 
 bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride) {

@@ -38,25 +38,21 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
 bool WriteSettingsFile(const SettingsRecord& record, TextView path,
                        ProfileStrings& strings = platformProfileStrings());
 
-// The one entry point the pages use to store settings: the keys of WriteSettingsFile, in its
-// order and in the file's own encoding, as one transaction. The file is read once, every
-// key is applied in memory exactly as the profile-string functions would apply it, and the
-// result replaces the file in one step (see replaceFileContents), so other writers' keys
-// survive byte for byte and a crash leaves the old file or the new one, never a mixture.
-// When another program wrote the file between the read and the replace, the save starts
-// again from its contents. A file that exists but cannot be read is not written at all.
-// False when the file could not be written; the old file is then as it was.
+// The one entry point the program uses to store settings, a merge (see settings_base.h and
+// shared_file_edit.h): the file as it is now, with the record's value put in for each key
+// the program changed since it last read or wrote that key, and for each key the file
+// lacks. Every other key (the service's counters and stage records, anything it added)
+// stays as the file holds it, byte for byte; the whole file is then put in place at once,
+// after a look that it still holds what the merge read. A file that exists but cannot be
+// read is not written at all. False when the file could not be written; the record's
+// changes then stay pending and go out with the next save.
 bool SaveSettings(const SettingsRecord& record, TextView path);
-// With a wait above 0, each such save looks at the file once or twice more after that many
-// milliseconds and puts its keys back if another writer's late write had undone them (see
-// the save). The program sets it at start; 0 (no second look) otherwise.
-void setSaveSecondLookMs(int ms);
 // The same keys one call at a time through `strings`, each call rewriting the file: the
-// way the profile functions themselves save, kept to compare the transaction against.
+// way the profile functions themselves save, kept to compare the merge against.
 bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings);
 
-// Reads the file, then rewrites it from the record, so afterwards the file holds every key.
-// Without a backend, the reads and the save share one transaction: one read, one replace.
+// Reads the file, then adds every key it lacks, so afterwards the file holds every key.
+// Without a backend, what was read becomes the file's base.
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride);
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings);
 
@@ -73,15 +69,16 @@ void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path,
 bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path,
                          ProfileStrings& strings = platformProfileStrings());
 
-// Changes a few keys of the file as one transaction of its own (see SaveSettings), not
-// through the profile functions: under Wine those keep the file cached and, when two
-// writes fall within one tick of the file clock, work on an old copy. A change that wrote
-// something takes a save's second looks too. True when every change was made and the file
-// holds it.
+// Changes a few keys of the file by the same read, edit, look and replace as a save (not
+// through the profile functions, whose cached copy of the file can be an old one). The
+// change may run more than once, on newer text. True when the file holds it.
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change);
 
 // Only the six DPI stage records, as the device service rewrote them.
 void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());
+// The same from the file as it settles, taken as the base of those keys. False (and the
+// record as it was) when the file cannot be read.
+bool reloadDpiInfos(SettingsRecord& record, TextView path);
 
 // Only "PollingRate"; the polling buttons write nothing else.
 bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings = platformProfileStrings());
@@ -91,13 +88,20 @@ bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings =
 void RepairProfileAssignments(ProfileRecord& profile);
 
 enum class SettingsReload {
-  Saved,       // read, validated into the working record, and the file rewritten
-  NotSaved,    // read and validated, but the rewrite failed (a read-only file, say)
-  Unreadable,  // the file exists but could not be read: neither record was touched
+  Saved,         // read, validated into the working record, and the keys the file lacked added
+  NotSaved,      // read and validated, but the file could not be written (a read-only file, say)
+  Unreadable,    // the file exists but could not be read: neither record was touched
+  Kept,          // (while running) the file was missing or had lost keys: the working record
+                 // was kept and written back whole
+  KeptNotSaved,  // likewise, but it could not be written back
 };
-// The whole reload as one transaction, telling an unreadable file from an empty one.
+// At start-up (and for an imported file) a file's missing keys take their load defaults.
+// While the program runs, its working record holds every setting, and a file that lost
+// keys is one a writer cut short or removed: it must not replace the record.
+enum class ReloadWhen { Starting, Running };
+// The whole reload as one read of the file, telling an unreadable file from an empty one.
 SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
-                                  int32_t profileOverride);
+                                  int32_t profileOverride, ReloadWhen when = ReloadWhen::Starting);
 
 // The whole reload used at start-up, after an import and on device changes: reset the load
 // buffer, load it (which rewrites the file), validate it into the working record.

@@ -7,9 +7,11 @@
 # pointer values, lighting, colours, macros, profile export and import. Device changes
 # arrive while dialogs are open.
 #
-# A model of the settings follows every command and every reported change. At the end the
-# file must hold all of them, the counters must equal the simulator's own count, and the
-# settings folder must hold no stray file. Prints commands, service writes, service events
+# A model of the settings follows every command and every reported change (taken from what
+# the simulator wrote to the file before its message). At the end the file must hold all of
+# them; the counters, which the simulator raises by reading them and writing them back one
+# higher, must hold every increment it made; its own unannounced key must be its last
+# value; and the settings folder must hold no stray file. Prints commands, service writes, service events
 # and lost updates (which must be 0).
 #
 # SOAK_COMMANDS (default 36) commands, SOAK_SEED (default random) for the choices of both
@@ -336,7 +338,8 @@ fresh_settings
 # One macro from the start, for the macro chooser; the soak never deletes it.
 mkdir -p "$MACROS"
 printf '[Setting]\r\nCount=0\r\nLoopTime=2\r\n' >"$MACROS/Keep.macro"
-printf '[MACRO_LIST]\r\n0=Keep\r\n' >"$INI"
+# A starting file in the order the program writes one: settings, profiles, macro list last.
+printf '[Setting]\r\nProfile=0\r\nLeftCount=0\r\nRightCount=0\r\n[GROUP]\r\nDPI=1\r\n[GROUP1]\r\nDPI=1\r\n[GROUP2]\r\nDPI=1\r\n[GROUP3]\r\nDPI=1\r\n[GROUP4]\r\nDPI=1\r\n[MACRO_LIST]\r\n0=Keep\r\n' >"$INI"
 
 log "seed $SEED, $COMMANDS commands"
 sim_start --busy --seed "$SEED"
@@ -378,13 +381,14 @@ done
 
 # --- the end: everything either side wrote is in the file ----------------------------------
 events_off
-sim_control $SIM_CLICKS 0 0 >/dev/null  # the last counts are written
+sim_control $SIM_CLICKS 0 0 >/dev/null  # no click after this one
 sleep 1
 LEFT=$(sim_control $SIM_QUERY 0 0)
 RIGHT=$(sim_control $SIM_QUERY 1 0)
 WRITES=$(sim_control $SIM_QUERY 2 0)
 EVENTS=$(sim_control $SIM_QUERY 3 0)
 LONG_READS=$(sim_control $SIM_QUERY 4 0)
+FIRMWARE=$(sim_control $SIM_QUERY 5 0)
 
 LOST=0
 for key in $(printf '%s\n' "${!MODEL[@]}" | sort); do
@@ -394,10 +398,12 @@ for key in $(printf '%s\n' "${!MODEL[@]}" | sort); do
     LOST=$((LOST + 1))
   fi
 done
+[ "${FIRMWARE:-0}" = 0 ] || { got=$(value Setting FirmwareVersion)
+  [ "$got" = "$FIRMWARE" ] || { log "lost: FirmwareVersion holds '$got', the service wrote $FIRMWARE"; LOST=$((LOST + 1)); }; }
 for counter in "LeftCount $LEFT" "RightCount $RIGHT"; do
   set -- $counter
   got=$(value Setting "$1")
-  if [ "$got" != "$2" ]; then log "lost: $1 holds '$got', the service counted $2"; LOST=$((LOST + 1)); fi
+  if [ "$got" != "$2" ]; then log "lost: $1 holds '$got', the service's increments make $2"; LOST=$((LOST + 1)); fi
 done
 stray=$(cd "$SETTINGS_DIR" && find . -mindepth 1 ! -name Mouse.ini ! -path ./Macro ! -path ./Macro/Keep.macro | sort)
 

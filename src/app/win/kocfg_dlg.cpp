@@ -14,6 +14,7 @@
 #include "macro/macro_library.h"
 #include "platform/file_system.h"
 #include "settings/service_link.h"
+#include "platform/checked_replace.h"
 #include "settings/settings_file.h"
 #include "settings/shared_settings_strings.h"
 #include "skin/skin_files.h"
@@ -33,6 +34,11 @@ constexpr UINT_PTR kStartupTimer = 10002;
 // building a page under Wine.
 constexpr UINT_PTR kPrebuildTimer = 10003;
 constexpr UINT kPrebuildIntervalMs = 40;
+// A save that did not land (the file held by another program for long, a full disk) is
+// tried again this often, this many times; its notices wait for it.
+constexpr UINT_PTR kSaveRetryTimer = 10004;
+constexpr UINT kSaveRetryIntervalMs = 500;
+constexpr int kSaveRetries = 20;
 constexpr int kIconResource = 128;
 constexpr DWORD kSavedDirectoryUnits = 520;
 constexpr DWORD kUnreadableSettingsPatienceMs = 3000;
@@ -151,6 +157,7 @@ void CKocfgDlg::OnInitDialog() {
   places_ = settingsPlacesBelow(RoamingFolder());
   ServiceEventView& view = *this;
   serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
+  serviceEvents_->shareBacklog(backlog_);
   // The service may hold the file for a moment; give it a few seconds before running on
   // factory values (without writing them over a file that could not be read).
   const DWORD waitUntil = GetTickCount() + kUnreadableSettingsPatienceMs;
@@ -246,7 +253,32 @@ void CKocfgDlg::refreshAllPages() {
 }
 
 bool CKocfgDlg::saveAndNotify(const std::optional<ServiceNotice>& notice) {
-  return saveUserSettings(service(), working_, places_.settingsFile, notice);
+  return saveAndNotifyEach(notice ? std::vector<ServiceNotice>{*notice} : std::vector<ServiceNotice>{});
+}
+
+bool CKocfgDlg::saveAndNotifyEach(const std::vector<ServiceNotice>& notices) {
+  const bool saved =
+      backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, notices);
+  retrySavesLater();
+  return saved;
+}
+
+void CKocfgDlg::retrySavesLater() {
+  if (!backlog_.waiting() && removeLeftReplaceNames()) {
+    KillTimer(hwnd(), kSaveRetryTimer);
+    return;
+  }
+  saveRetriesLeft_ = kSaveRetries;
+  SetTimer(hwnd(), kSaveRetryTimer, kSaveRetryIntervalMs, nullptr);
+}
+
+void CKocfgDlg::OnSaveRetryTimer() {
+  // The changes are still in the working record (the merge writes what differs from the
+  // file's base), so the retry is a plain save; its landing delivers the kept notices.
+  if (backlog_.waiting())
+    backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, {});
+  const bool tidy = removeLeftReplaceNames();
+  if ((!backlog_.waiting() && tidy) || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
 }
 
 void CKocfgDlg::openPopupMenu(std::unique_ptr<CBmpMenu> menu) {
@@ -374,6 +406,10 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       if (wParam == kPrebuildTimer) {
         OnPrebuildTimer();
+        return 0;
+      }
+      if (wParam == kSaveRetryTimer) {
+        OnSaveRetryTimer();
         return 0;
       }
       return Default(message, wParam, lParam);

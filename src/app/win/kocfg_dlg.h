@@ -63,6 +63,7 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   void showPage(int page) override;
   void refreshAllPages() override;
   bool saveAndNotify(const std::optional<ServiceNotice>& notice) override;
+  bool saveAndNotifyEach(const std::vector<ServiceNotice>& notices) override;
   ServiceWindow& service() override { return platformServiceWindow(); }
   ServiceEvents& serviceEvents() override { return *serviceEvents_; }
   void openPopupMenu(std::unique_ptr<CBmpMenu> menu) override;
@@ -74,7 +75,7 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   void notice(const char16_t* key) override;
 
   // ServiceEventView
-  void settingsSaved(bool) override {}
+  void settingsSaved(bool) override { retrySavesLater(); }
   void openHelpFile() override;
 
   SettingsPlaces places_;
@@ -82,6 +83,11 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   Text savedDirectory_;
   SettingsRecord loadBuffer_{};
   SettingsRecord working_{};
+  // Notices of saves that did not land, and the timer that tries them again.
+  NoticeBacklog backlog_;
+  int saveRetriesLeft_ = 0;
+  void retrySavesLater();
+  void OnSaveRetryTimer();
   int currentPage_ = 100000;
   std::unique_ptr<CBmpMenu> popupMenu_;
   HICON icon_ = nullptr;  // shared resource icon: not destroyed

@@ -194,11 +194,11 @@ void MacroPage::RenameAssignments(const MacroList& before, const Text& oldName) 
   const std::vector<ButtonOfProfile> changed =
       RenameMacroAssignments(window_.working(), before, macros.list(), oldName, macros.document().name);
   if (changed.empty()) return;
-  // One save for all of them; then the service hears of each button, as after any other
-  // change of an assignment.
-  window_.saveAndNotify(std::nullopt);
-  for (const ButtonOfProfile& button : changed)
-    notifyService(window_.service(), buttonAssignmentNotice(button.profile, button.button));
+  // One save for all of them; once it lands the service hears of each button, as after
+  // any other change of an assignment.
+  std::vector<ServiceNotice> notices;
+  for (const ButtonOfProfile& button : changed) notices.push_back(buttonAssignmentNotice(button.profile, button.button));
+  window_.saveAndNotifyEach(notices);
 }
 
 void MacroPage::PlaceRecordingAfter(int row) {
@@ -228,7 +228,8 @@ void MacroPage::AfterStepsChanged(bool tellService) {
   UpdateStates();
   MacroLibrary& macros = window_.macros();
   if (!macros.hasCurrent() || recorder_.active()) return;  // a recording is saved when it stops
-  macros.saveCurrent();
+  // The service reads the macro file when told: only a file that was written is announced.
+  if (!macros.saveCurrent()) return;
   if (tellService) {
     const int slot = macros.currentSlot();
     if (slot >= 0) notifyService(window_.service(), macroChangedNotice(slot));

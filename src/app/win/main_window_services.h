@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <memory>
 #include <optional>
+#include <vector>
 #include "platform/service_window.h"
 #include "platform/wide_text.h"
 #include "settings/service_link.h"
@@ -34,7 +35,10 @@ class MainWindowServices {
 
   // The order every command keeps: find the service window, save the whole working record,
   // then deliver `notice` when the window was found. Returns whether the save succeeded.
+  // A save that does not land keeps its notice and is tried again on a timer; the notice
+  // goes out once a save lands (see NoticeBacklog).
   virtual bool saveAndNotify(const std::optional<ServiceNotice>& notice) = 0;
+  virtual bool saveAndNotifyEach(const std::vector<ServiceNotice>& notices) = 0;
   virtual ServiceWindow& service() = 0;
   virtual ServiceEvents& serviceEvents() = 0;
 

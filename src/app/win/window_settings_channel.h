@@ -12,10 +12,8 @@ class WindowSettingsChannel final : public SettingsChannel {
  public:
   explicit WindowSettingsChannel(MainWindowServices& window) : window_(window) {}
   void saveAndNotify(const std::optional<ServiceNotice>& notice) override { window_.saveAndNotify(notice); }
-  void writePollingRate(int32_t rate) override {
-    const Text& path = window_.settingsPath();
-    updateSettingsFile(path, [&](ProfileStrings& file) { return WritePollingRate(rate, path, file); });
-  }
+  // The working record already holds the rate, and the merge writes only what changed.
+  bool writePollingRate(int32_t) override { return window_.saveAndNotify(std::nullopt); }
   ServiceWindow& service() override { return window_.service(); }
   void expectReconnect() override { window_.serviceEvents().setReconnectExpected(true); }
 

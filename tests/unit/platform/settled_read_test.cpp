@@ -2,8 +2,12 @@
 // caught the file half-written is never taken, and a quiet file costs no wait.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
 #include "platform/ini_document.h"
@@ -22,52 +26,69 @@ void ageFile(const fs::path& path) {
   fs::last_write_time(path, fs::last_write_time(path) - std::chrono::minutes(5));
 }
 
-TEST(SettledRead, AFileStillBeingWrittenIsReadAgainOnceTheWriterIsDone) {
-  test::TempDir dir;
-  const Text path = dir.file(u"Mouse.ini");
-  // The writer has emptied the file and put back its first section just now.
-  ASSERT_TRUE(writeFileBytes(path, kHead));
+// One journey of the rule: a file caught while being written is read until two reads
+// agree; a quiet file of any length (a multiple of 4096 bytes included) costs two reads and
+// no pause; a file never quiet is taken as last read once the clock says the patience is
+// over; a file held by a writer is waited for; a missing one is not.
+TEST(SettledRead, ReadsAreTakenWhenTwoInARowAgree) {
+  int64_t clock = 0;
   int pauses = 0;
+  const auto pause = [&](int ms) { clock += ms, ++pauses; };
+  const auto now = [&] { return clock; };
+  const auto scripted = [](std::vector<std::pair<OneRead, std::string>> script) {
+    auto next = std::make_shared<size_t>(0);
+    return [script, next](std::string& bytes) {
+      const auto& step = script[std::min(*next, script.size() - 1)];
+      ++*next;
+      bytes = step.second;
+      return step.first;
+    };
+  };
   std::string bytes;
-  ASSERT_TRUE(readSettledFileBytes(path, bytes, 300, [&](int) {
-    // ...and writes the rest while the reader waits.
-    if (++pauses == 1) {
-      ASSERT_TRUE(writeFileBytes(path, kHead + kTail));
-    }
-  }));
+  // Emptied, half written, then whole: taken once the whole file is read twice.
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Read, ""}, {OneRead::Read, kHead}, {OneRead::Read, kHead + kTail},
+                                    {OneRead::Read, kHead + kTail}}),
+                          bytes, 300, pause, now));
   EXPECT_EQ(bytes, kHead + kTail);
-  EXPECT_GE(pauses, 1);
 
-  // Read again unchanged, still recent: it is the file already found settled.
-  int againPauses = 0;
-  ASSERT_TRUE(readSettledFileBytes(path, bytes, 300, [&](int) { ++againPauses; }));
-  EXPECT_EQ(bytes, kHead + kTail);
-  EXPECT_EQ(againPauses, 0);
-}
+  pauses = 0;
+  const std::string aligned(8192, ';');
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Read, aligned}}), bytes, 300, pause, now));
+  EXPECT_EQ(bytes, aligned);
+  EXPECT_EQ(pauses, 0) << "a quiet file is taken at once, whatever its length";
 
-TEST(SettledRead, AQuietFileIsReadAtOnceAndAFileNeverQuietWithinThePatienceAsLastRead) {
+  // Held without sharing for a moment, then readable.
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Held, ""}, {OneRead::Held, ""}, {OneRead::Read, kHead}}), bytes, 300,
+                          pause, now));
+  EXPECT_EQ(bytes, kHead);
+
+  // Never the same twice: the clock, not a count of pauses, ends the wait.
+  int reads = 0;
+  clock = 0;
+  ASSERT_TRUE(readSettled([&](std::string& b) { b = std::to_string(++reads); clock += 7; return OneRead::Read; },
+                          bytes, 50, pause, now));
+  EXPECT_GE(clock, 50);
+  EXPECT_LE(clock, 70);
+  EXPECT_EQ(bytes, std::to_string(reads));
+
+  // Emptied by a writer that is still building the new text: not taken while it is so.
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Read, ""}, {OneRead::Read, ""}, {OneRead::Read, ""}, {OneRead::Read, kHead},
+                                    {OneRead::Read, kHead}}),
+                          bytes, 300, pause, now));
+  EXPECT_EQ(bytes, kHead);
+  clock = 0;
+  ASSERT_TRUE(readSettled(scripted({{OneRead::Read, ""}}), bytes, 300, pause, now));
+  EXPECT_EQ(bytes, "");
+  EXPECT_GE(clock, 30) << "an empty file is taken once it stays empty";
+
+  EXPECT_FALSE(readSettled(scripted({{OneRead::Missing, ""}}), bytes, 300, pause, now));
+  EXPECT_FALSE(readSettled(scripted({{OneRead::Held, ""}}), bytes, 20, pause, now)) << "never readable";
+
   test::TempDir dir;
-  const Text path = dir.file(u"Mouse.ini");
-  ASSERT_TRUE(writeFileBytes(path, kHead + kTail));
-  ageFile(dir.fsFile(u"Mouse.ini"));
-  int pauses = 0;
-  std::string bytes;
-  ASSERT_TRUE(readSettledFileBytes(path, bytes, 300, [&](int) { ++pauses; }));
-  EXPECT_EQ(bytes, kHead + kTail);
-  EXPECT_EQ(pauses, 0) << "nobody wrote it lately: no wait";
-
-  // Rewritten with a new length at every look: the reader gives up after its patience.
-  ASSERT_TRUE(writeFileBytes(path, kHead));
-  int waited = 0;
-  ASSERT_TRUE(readSettledFileBytes(path, bytes, 20, [&](int ms) {
-    waited += ms;
-    ASSERT_TRUE(writeFileBytes(path, kHead + std::string(static_cast<size_t>(waited), ';') + "\r\n"));
-  }));
-  EXPECT_GE(waited, 20);
-  EXPECT_LE(waited, 40);
-  EXPECT_EQ(bytes.substr(0, kHead.size()), kHead);
-
-  EXPECT_FALSE(readSettledFileBytes(dir.file(u"absent.ini"), bytes, 300, [](int) {}));
+  ASSERT_TRUE(writeFileBytes(dir.file(u"Mouse.ini"), aligned));
+  ASSERT_TRUE(readSettledFileBytes(dir.file(u"Mouse.ini"), bytes));
+  EXPECT_EQ(bytes, aligned);
+  EXPECT_FALSE(readSettledFileBytes(dir.file(u"absent.ini"), bytes));
 }
 
 TEST(SettledRead, TheStampFollowsEveryWrite) {

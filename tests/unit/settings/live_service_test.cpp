@@ -79,49 +79,6 @@ TEST(LiveService, ATransactionSeesAChangeMadeAfterItsRead) {
   EXPECT_TRUE(none.fileChangedSinceRead()) << "a file that appeared is a change too";
 }
 
-// Another writer that read the file before a save took its place writes what it read back
-// a moment later; the save's second look puts its keys back.
-TEST(LiveService, ASaveUndoneByALateWriteIsPutBack) {
-  test::TempDir dir;
-  const Text path = dir.file(u"Mouse.ini");
-  auto record = test::randomRecord(9);
-  ASSERT_TRUE(SaveSettings(*record, path));
-  const std::string stale = test::bytesOf(path);
-  record->LedColor = 31337;
-
-  std::atomic<bool> undone{false};
-  std::thread lateWriter([&] {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (test::bytesOf(path) == stale && std::chrono::steady_clock::now() < giveUp) std::this_thread::yield();
-    undone = writeFileBytes(path, stale);
-  });
-  setSaveSecondLookMs(30);
-  const bool saved = SaveSettings(*record, path);
-  setSaveSecondLookMs(0);
-  lateWriter.join();
-  ASSERT_TRUE(undone);
-  EXPECT_TRUE(saved);
-  EXPECT_EQ(fileInt(path, u"Setting", u"LedColor"), 31337);
-
-  // The same for a few keys changed on their own (the profile name after an import).
-  const std::string beforeName = test::bytesOf(path);
-  undone = false;
-  std::thread lateNameWriter([&] {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (test::bytesOf(path) == beforeName && std::chrono::steady_clock::now() < giveUp) std::this_thread::yield();
-    undone = writeFileBytes(path, beforeName);
-  });
-  setSaveSecondLookMs(30);
-  const bool named = updateSettingsFile(path, [&](ProfileStrings& file) {
-    return file.writeString(path, u"Setting", u"ProfileName", u"Imported");
-  });
-  setSaveSecondLookMs(0);
-  lateNameWriter.join();
-  ASSERT_TRUE(undone);
-  EXPECT_TRUE(named);
-  EXPECT_EQ(portableProfileStrings().readString(path, u"Setting", u"ProfileName", u""), u"Imported");
-}
-
 // The service writes a stage record and then sends 1224; a save the program makes before
 // that message is handled keeps the service's record, the message then brings it in, and a
 // level the user sets afterwards is saved as usual.

@@ -17,7 +17,7 @@
 #include "settings/settings_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "settings/file_as_seen.h"
+#include "settings/settings_base.h"
 #include "unit/settings/settings_save_samples.h"
 
 namespace ko {
@@ -57,9 +57,9 @@ TEST(SaveCrashSafety, AKilledSaverLeavesTheOldFileOrTheNewOneWhole) {
     ASSERT_GE(child, 0);
     if (child == 0) {
       close(ready[0]);
-      // A saver of its own, as a new process starts: it has seen none of the file's stage
-      // records, so it writes its whole record.
-      forgetStageRecords(path);
+      // A saver of its own, as a new process starts: it has no base for the file, so it
+      // writes its whole record.
+      forgetBase(path);
       for (long n = 0;; ++n) {
         SaveSettings(n % 2 ? *second : *first, path);
         saves->fetch_add(1);
