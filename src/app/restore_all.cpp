@@ -1,6 +1,6 @@
 #include "app/restore_all.h"
 
-#include "settings/file_as_seen.h"
+#include "settings/settings_base.h"
 #include "settings/settings_file.h"
 
 namespace ko {
@@ -14,7 +14,7 @@ void restoreAllProfiles(SettingsRecord& record) {
 
 void restoreAllSettings(SettingsRecord& record, TextView settingsPath) {
   restoreAllProfiles(record);
-  forgetStageRecords(settingsPath);
+  forgetBase(settingsPath);
 }
 
 }  // namespace ko

@@ -45,9 +45,9 @@ bool ImportProfileFile(ProfileHost& host, TextView path) {
   // Nor is a file that cannot be read imported as one holding nothing.
   if (reloadSettingsFrom(host.working(), host.loadBuffer(), path, kImportedProfile) == SettingsReload::Unreadable)
     return false;
-  // The imported stages go over the file's, also where they equal what the program last saw
+  // The imported settings go over the file's, also where they equal what the program last saw
   // there and the service has written another meanwhile.
-  forgetStageRecords(host.settingsPath());
+  forgetBase(host.settingsPath());
   host.saveAndNotify(settingsAppliedNotice());
   const Text& settings = host.settingsPath();
   updateSettingsFile(settings, [&](ProfileStrings& file) {

@@ -137,7 +137,6 @@ TEST(CommandLine, WithTheWindowClosedACommandLeavesWhatItsClickLeavesAndAFailedO
   EXPECT_EQ(bytesOf(places.settingsFile), before);
   EXPECT_TRUE(service.messages().empty());
   fs::permissions(settingsFile, fs::perms::owner_all);
-  setSaveSecondLookMs(0);  // the program's start set it for the whole process
 }
 
 }  // namespace
