@@ -43,6 +43,7 @@ fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
+  [ -n "$p" ] || continue  # a package left out above
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
