@@ -7,4 +7,5 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 export SOAK_COMMANDS="${1:-320}"
 [ -n "${2:-}" ] && export SOAK_SEED="$2"
+export E2E_NAME="soak-${SOAK_SEED:-random}"
 exec bash "$REPO/tests/e2e/test_live_service.sh"

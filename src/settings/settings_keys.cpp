@@ -51,6 +51,16 @@ std::vector<SettingKey> makeKeys() {
   return keys;
 }
 
+// The profile functions read "12abc" as 12 and a value without digits as 0. Such text stays
+// until the next save, which writes the integer it stands for.
+bool isWholeDecimal(TextView text) {
+  size_t i = (!text.empty() && (text[0] == u'-' || text[0] == u'+')) ? 1 : 0;
+  if (i == text.size()) return false;
+  for (; i < text.size(); ++i)
+    if (text[i] < u'0' || text[i] > u'9') return false;
+  return true;
+}
+
 }  // namespace
 
 const std::vector<SettingKey>& settingKeys() {
@@ -61,7 +71,7 @@ const std::vector<SettingKey>& settingKeys() {
 bool holdsReadableValue(const ini::Document& document, const SettingKey& key) {
   const std::optional<Text> stored = document.storedValue(key.section, key.key);
   if (!stored || stored->empty()) return false;
-  if (!key.isRecord) return true;
+  if (!key.isRecord) return isWholeDecimal(ini::readableValue(*stored));
   std::vector<unsigned char> bytes(key.size);
   return ini::decodeRecord(ini::readableValue(*stored), bytes.data(), bytes.size());
 }

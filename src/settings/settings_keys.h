@@ -25,8 +25,8 @@ struct SettingKey {
 
 const std::vector<SettingKey>& settingKeys();
 
-// Whether the document holds a value the key's kind can be read from: an integer that is
-// not empty, a record of the right length and checksum. Anything else is as good as
+// Whether the document holds a value the key's kind can be read from: a whole decimal
+// integer, a record of the right length and checksum. Anything else is as good as
 // missing, and a save writes the record's value there.
 bool holdsReadableValue(const ini::Document& document, const SettingKey& key);
 

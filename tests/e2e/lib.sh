@@ -33,7 +33,9 @@ export KOCFG_PREFIX_NAME="${KOCFG_PREFIX_NAME:-test-wineprefix}"  # never the ru
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 source "$REPO/scripts/xvfb.sh"
 
-E2E_NAME="$(basename "${0%.sh}")"
+# E2E_NAME may be given, so that a second run of a scenario (the long soak) beside the test
+# command keeps its own work folder and service log.
+E2E_NAME="${E2E_NAME:-$(basename "${0%.sh}")}"
 E2E_TMP="$BUILD_DIR/e2e/$E2E_NAME"
 COMPANIONS_DIR="$WIN_DIR/companions"
 SERVICE_SIM="$COMPANIONS_DIR/service_sim.exe"

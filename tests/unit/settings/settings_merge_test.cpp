@@ -84,6 +84,15 @@ TEST(SettingsMerge, ASaveWritesOnlyWhatTheProgramChangedOverTheFileAsItIsNow) {
   EXPECT_EQ(tryCheckedReplace(path, nullptr, "x").outcome, CheckedOutcome::Changed) << "appeared since";
   EXPECT_EQ(test::bytesOf(path), now);
   EXPECT_EQ(listFiles(dir.folder()), std::vector<Text>{u"Mouse.ini"}) << "no temporary file left behind";
+
+  // Integers the profile functions read only in part ("3abc" as 3, "x" as 0) are written
+  // whole at the next save, though the program changed nothing.
+  ASSERT_TRUE(writeKey(path, u"PollingRate", u"3abc"));
+  ASSERT_TRUE(writeKey(path, u"TrayEnabled", u"x"));
+  reloadSettingsFrom(*working, *buffer, path, kProfileFromFile);
+  ASSERT_TRUE(SaveSettings(*working, path));
+  EXPECT_EQ(portableProfileStrings().readString(path, u"Setting", u"PollingRate", u""), u"3");
+  EXPECT_EQ(portableProfileStrings().readString(path, u"Setting", u"TrayEnabled", u""), u"0");
 }
 
 // While the program runs, the file it reloads on a device notice may have been removed,
