@@ -71,7 +71,8 @@ const std::vector<SettingKey>& settingKeys() {
 bool holdsReadableValue(const ini::Document& document, const SettingKey& key) {
   const std::optional<Text> stored = document.storedValue(key.section, key.key);
   if (!stored || stored->empty()) return false;
-  if (!key.isRecord) return isWholeDecimal(ini::readableValue(*stored));
+  // A counter is the service's to write, whatever text it keeps there.
+  if (!key.isRecord) return key.serviceOwned || isWholeDecimal(ini::readableValue(*stored));
   std::vector<unsigned char> bytes(key.size);
   return ini::decodeRecord(ini::readableValue(*stored), bytes.data(), bytes.size());
 }
