@@ -168,6 +168,24 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
   return result;
 }
 
+namespace {
+
+// Writes `bytes` over an open file from its start, cuts it to their length, then flushes and
+// closes it (the handle is closed whatever happened). True when all of it succeeded.
+bool writeOverThenClose(HANDLE file, const std::string& bytes, uint64_t oldSize) {
+  LARGE_INTEGER start{};
+  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, paddedToLength(bytes, oldSize));
+  LARGE_INTEGER end{};
+  end.QuadPart = static_cast<LONGLONG>(bytes.size());
+  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  if (ok) stampPreciseWriteTime(file);
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  return ok;
+}
+
+}  // namespace
+
 CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
   // Readers may stay (the one holding the file is why the rename could not happen), but no
@@ -184,15 +202,7 @@ CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, 
     CloseHandle(file);
     return {CheckedOutcome::Changed, {}};
   }
-  LARGE_INTEGER start{};
-  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, paddedToLength(bytes, now.size()));
-  LARGE_INTEGER end{};
-  end.QuadPart = static_cast<LONGLONG>(bytes.size());
-  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  if (ok) stampPreciseWriteTime(file);
-  ok = ok && FlushFileBuffers(file);
-  ok = CloseHandle(file) && ok;
-  return {ok ? CheckedOutcome::Replaced : CheckedOutcome::Failed, {}};
+  return {writeOverThenClose(file, bytes, now.size()) ? CheckedOutcome::Replaced : CheckedOutcome::Failed, {}};
 }
 
 ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
@@ -258,15 +268,11 @@ bool overwriteInPlace(TextView path, const std::string& bytes) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER oldSize{};
-  bool ok = GetFileSizeEx(file, &oldSize) &&
-            writeAll(file, paddedToLength(bytes, static_cast<uint64_t>(oldSize.QuadPart)));
-  LARGE_INTEGER end{};
-  end.QuadPart = static_cast<LONGLONG>(bytes.size());
-  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  if (ok) stampPreciseWriteTime(file);
-  ok = ok && FlushFileBuffers(file);
-  ok = CloseHandle(file) && ok;
-  return ok;
+  if (!GetFileSizeEx(file, &oldSize)) {
+    CloseHandle(file);
+    return false;
+  }
+  return writeOverThenClose(file, bytes, static_cast<uint64_t>(oldSize.QuadPart));
 }
 
 }  // namespace ko
