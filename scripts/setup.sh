@@ -24,7 +24,7 @@ apt_install() { # packages...
 }
 
 PACKAGES=(
-  cmake make g++ clang libclang-rt-14-dev googletest
+  cmake make g++ clang libclang-rt-14-dev googletest ccache
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
