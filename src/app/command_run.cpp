@@ -50,8 +50,6 @@ class OpenedSettings final : public CommandTarget, private ProfileHost {
    public:
     explicit Channel(OpenedSettings& settings) : settings_(settings) {}
     void saveAndNotify(const std::optional<ServiceNotice>& notice) override { settings_.saveAndNotify(notice); }
-    // The working record already holds the rate; the save merges it into the file.
-    bool writePollingRate(int32_t) override { return settings_.saveAndNotify(std::nullopt); }
     ServiceWindow& service() override { return settings_.service_; }
     void expectReconnect() override {}
 

@@ -110,17 +110,13 @@ void PerformanceCommands::accelerationSwitchClicked() {
 
 void PerformanceCommands::choosePollingRate(int32_t rate) {
   working_.PollingRate = rate;
-  const bool written = channel_.writePollingRate(rate);
   view_.showPollingRate(rate);
-  // The service reads the rate from the file when told: a rate not written is not posted.
-  if (!written) return;
+  // The service reads the rate from the file when told, so the post goes with the save:
+  // a save that has not landed yet keeps it until one does. The mouse then drops off and
+  // comes back; without a service nothing is posted and nothing is expected.
   const std::optional<ServiceNotice> notice = pollingRateNotice(rate);
-  if (!notice) return;
-  ServiceWindow& service = channel_.service();
-  const ServiceWindowHandle window = service.find();
-  if (!window) return;  // no service: the flag stays cleared, nothing is posted
-  channel_.expectReconnect();
-  deliverNotice(service, window, *notice);
+  if (notice && channel_.service().find()) channel_.expectReconnect();
+  channel_.saveAndNotify(notice);
 }
 
 void PerformanceCommands::stepPointerValue(PointerValue which, bool up) {

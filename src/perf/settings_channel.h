@@ -15,8 +15,6 @@ class SettingsChannel {
   // Finds the service, saves the whole working record, then delivers `notice` (if any)
   // when the service was found.
   virtual void saveAndNotify(const std::optional<ServiceNotice>& notice) = 0;
-  // Writes only "PollingRate" of section "Setting"; true when the file holds it.
-  virtual bool writePollingRate(int32_t rate) = 0;
   virtual ServiceWindow& service() = 0;
   // The mouse is about to drop off and come back after a rate change: its removal notice
   // is then expected and must not be taken for an unplugged mouse.

@@ -337,10 +337,6 @@ bool reloadDpiInfos(SettingsRecord& record, TextView path) {
   return true;
 }
 
-bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings) {
-  return ProfileFile{Text(path), strings}.writeInt(kSettingSection, u"PollingRate", interval);
-}
-
 SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
                                   int32_t profileOverride, ReloadWhen when) {
   ini::Document document;

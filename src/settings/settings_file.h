@@ -80,9 +80,6 @@ void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings
 // record as it was) when the file cannot be read.
 bool reloadDpiInfos(SettingsRecord& record, TextView path);
 
-// Only "PollingRate"; the polling buttons write nothing else.
-bool WritePollingRate(int32_t interval, TextView path, ProfileStrings& strings = platformProfileStrings());
-
 // Replaces every assignment whose function code is not storable by its button's factory
 // assignment (ButtonNumber and MacroName survive).
 void RepairProfileAssignments(ProfileRecord& profile);

@@ -12,8 +12,6 @@ class WindowSettingsChannel final : public SettingsChannel {
  public:
   explicit WindowSettingsChannel(MainWindowServices& window) : window_(window) {}
   void saveAndNotify(const std::optional<ServiceNotice>& notice) override { window_.saveAndNotify(notice); }
-  // The working record already holds the rate, and the merge writes only what changed.
-  bool writePollingRate(int32_t) override { return window_.saveAndNotify(std::nullopt); }
   ServiceWindow& service() override { return window_.service(); }
   void expectReconnect() override { window_.serviceEvents().setReconnectExpected(true); }
 

@@ -20,7 +20,6 @@ class FileChannel final : public SettingsChannel {
     ++saves;
     saveThenNotify(service_, [&] { return SaveSettings(working_, kPerfSettingsPath, ini_); }, notice);
   }
-  bool writePollingRate(int32_t rate) override { return WritePollingRate(rate, kPerfSettingsPath, ini_); }
   ServiceWindow& service() override { return service_; }
   void expectReconnect() override { reconnectExpected = true; }
 

@@ -150,7 +150,7 @@ TEST(SettingsOnDisk, AMissingFolderLoadsDefaultsAndReportsTheFailedSave) {
   Records r;
   EXPECT_FALSE(reloadSettings(*r.working, *r.buffer, path, kProfileFromFile, portableProfileStrings()));
   expectSound(*r.working);
-  EXPECT_FALSE(WritePollingRate(2, path, portableProfileStrings()));
+  EXPECT_FALSE(SaveSettings(*r.working, path));
   EXPECT_FALSE(std::filesystem::exists(dir.fsFile(u"absent")));
 }
 

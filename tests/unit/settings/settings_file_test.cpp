@@ -174,7 +174,6 @@ TEST(SettingsFile, FailedWritesAreReportedAndEveryKeyIsStillAttempted) {
   auto r = resetRecord();
   EXPECT_FALSE(SaveSettings(*r, kPath, ini));
   EXPECT_EQ(ini.accesses("write").size(), saveOrder().size());
-  EXPECT_FALSE(WritePollingRate(4, kPath, ini));
   EXPECT_FALSE(LoadSettings(*r, kPath, kProfileFromFile, ini));
   ProfileRecord p{};
   EXPECT_FALSE(WriteProfileSection(p, 1, kPath, ini));
@@ -185,11 +184,6 @@ TEST(SettingsFile, SingleKeyRoutinesTouchOnlyTheirKeys) {
   auto r = resetRecord();
   r->DPI_INFO[3] = DpiInfo{1, 9, 4, 12};
   ASSERT_TRUE(SaveSettings(*r, kPath, ini));
-  ini.clearLog();
-  ASSERT_TRUE(WritePollingRate(8, kPath, ini));
-  EXPECT_EQ(keys(ini.accesses("write")), std::vector<std::string>{"Setting/PollingRate"});
-  EXPECT_EQ(*ini.value(kPath, u"Setting", u"PollingRate"), u"8");
-
   ini.clearLog();
   auto other = resetRecord();
   other->LedColor = 77;
