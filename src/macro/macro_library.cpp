@@ -74,11 +74,49 @@ bool MacroLibrary::writeTo(TextView path) {
   return written;
 }
 
-bool MacroLibrary::saveCurrent() {
+MacroLibrary::LeftOver* MacroLibrary::leftOverFor(TextView path) {
+  for (LeftOver& waiting : leftOvers_)
+    if (waiting.path == path) return &waiting;
+  return nullptr;
+}
+
+void MacroLibrary::dropLeftOver(TextView path) {
+  if (LeftOver* waiting = leftOverFor(path)) leftOvers_.erase(leftOvers_.begin() + (waiting - leftOvers_.data()));
+}
+
+bool MacroLibrary::saveCurrent(bool announce) {
   if (!currentIsStorable()) return false;
   // The folder is normally there; one deleted by hand must not cost the user the edit.
   createDirectories(places_.macroFolder);
-  return writeTo(currentPath());
+  const Text path = currentPath();
+  LeftOver* waiting = leftOverFor(path);
+  // A change an earlier failed save of this macro still owes the service is owed by this one.
+  announce = announce || (waiting && waiting->announce);
+  if (writeTo(path)) {
+    dropLeftOver(path);
+    return true;
+  }
+  if (waiting) *waiting = LeftOver{path, document_, announce};
+  else leftOvers_.push_back(LeftOver{path, document_, announce});
+  return false;
+}
+
+std::vector<int> MacroLibrary::saveLeftOvers() {
+  if (!leftOvers_.empty()) createDirectories(places_.macroFolder);
+  std::vector<int> slots;
+  std::vector<LeftOver> still;
+  for (LeftOver& waiting : leftOvers_) {
+    if (!SaveMacroFile(waiting.document, waiting.path, *strings_)) {
+      still.push_back(std::move(waiting));
+      continue;
+    }
+    const int slot = FindMacroSlot(settings_, waiting.document.name);
+    if (waiting.announce && slot >= 0) slots.push_back(slot);
+  }
+  const bool landed = still.size() != leftOvers_.size();
+  leftOvers_ = std::move(still);
+  if (landed) LoadMacroList(list_, settings_);
+  return slots;
 }
 
 bool MacroLibrary::createMacro() {
@@ -121,6 +159,9 @@ bool MacroLibrary::renameMacro(MacroPrompts& prompts) {
   createDirectories(places_.macroFolder);
   writeTo(newPath);
   if (!fileExists(newPath)) return false;  // the old macro stays as it was
+  // The new file holds the open macro as edited: an edit still waiting for the old file
+  // is in it, and must not bring the old file back.
+  dropLeftOver(oldPath);
 
   const int slot = FindMacroSlot(settings_, oldName);
   if (slot >= 0) settings_.writeString(kMacroListSection, decimal(slot), newName);
@@ -141,7 +182,10 @@ bool MacroLibrary::deleteMacro(MacroPrompts& prompts) {
   if (!prompts.confirmMacroDeletion(texts_(u"WARN2"))) return false;
   // Only the list entry goes for a name that is no plain file name: its "file" could lie
   // anywhere.
-  if (currentIsStorable()) deleteFile(currentPath());
+  if (currentIsStorable()) {
+    dropLeftOver(currentPath());
+    deleteFile(currentPath());
+  }
   RemoveMacroName(list_, settings_, document_.name);
   if (list_.empty()) closeCurrent();
   else open(list_.at(0));

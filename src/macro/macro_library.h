@@ -3,6 +3,7 @@
 // (new, rename, delete, import, export) and of picking a macro. Every operation keeps the
 // settings file, the macro files and the in-memory state in step.
 #pragma once
+#include <vector>
 #include "macro/macro_document.h"
 #include "macro/macro_list.h"
 #include "macro/macro_prompts.h"
@@ -52,8 +53,15 @@ class MacroLibrary {
   // Opens the macro at `position` of the list. False (nothing changes) for no such entry.
   bool pick(int position);
   // Writes the open macro to its file in the macro folder and reloads the list. False when
-  // no macro is open or its file could not be written.
-  bool saveCurrent();
+  // no macro is open or its file could not be written; such an edit is kept, to be written
+  // by saveLeftOver() (or by a later save of the same macro that lands). `announce`: the
+  // device service is to hear of this change (1300) once the file holds it.
+  bool saveCurrent(bool announce = false);
+  // Whether an edit whose save failed is still waiting to be written.
+  bool hasLeftOvers() const { return !leftOvers_.empty(); }
+  // Tries the waiting saves again (the newest edit of each macro). Returns the slots, as
+  // they are now, of the macros whose save landed and that the service is to hear of.
+  std::vector<int> saveLeftOvers();
 
   // The new button: a macro named from the "NEWMACRO" text, with no steps and the loop text
   // as it stands. The caller switches recording off first. Nothing happens with 20 macros.
@@ -89,6 +97,15 @@ class MacroLibrary {
   MacroList list_;
   MacroDocument document_;
   MacroEditorView view_;
+  // The edit a failed save could not write: the document as it was then, and where.
+  struct LeftOver {
+    Text path;
+    MacroDocument document;
+    bool announce = false;
+  };
+  std::vector<LeftOver> leftOvers_;
+  LeftOver* leftOverFor(TextView path);
+  void dropLeftOver(TextView path);
 };
 
 }  // namespace ko

@@ -229,7 +229,11 @@ void MacroPage::AfterStepsChanged(bool tellService) {
   MacroLibrary& macros = window_.macros();
   if (!macros.hasCurrent() || recorder_.active()) return;  // a recording is saved when it stops
   // The service reads the macro file when told: only a file that was written is announced.
-  if (!macros.saveCurrent()) return;
+  // One that could not be written is tried again, and announced when it lands.
+  if (!macros.saveCurrent(tellService)) {
+    window_.retrySavesLater();
+    return;
+  }
   if (tellService) {
     const int slot = macros.currentSlot();
     if (slot >= 0) notifyService(window_.service(), macroChangedNotice(slot));
@@ -406,7 +410,7 @@ bool MacroPage::OnCommand(HWND control) {
       editor().toggleLoop();
       controls_.button(macro_page::kLoop)->SetChecked(editor().looping());
       SetWindowTextW(controls_.handle(macro_page::kLoopField), W(macros.document().loopText));
-      macros.saveCurrent();
+      if (!macros.saveCurrent()) window_.retrySavesLater();
       UpdateStates();
       break;
     case macro_page::kStepUp:
@@ -484,7 +488,7 @@ std::optional<LRESULT> MacroPage::OnMessage(UINT message, WPARAM wParam, LPARAM 
           SetWindowTextW(field, W(shown));
           SendMessageW(field, EM_SETSEL, 32767, 32767);
         }
-        window_.macros().saveCurrent();
+        if (!window_.macros().saveCurrent()) window_.retrySavesLater();
         return LRESULT{0};
       }
       if (lParam == control_id::kDelayField) {

@@ -41,6 +41,9 @@ class MainWindowServices {
   virtual bool saveAndNotifyEach(const std::vector<ServiceNotice>& notices) = 0;
   virtual ServiceWindow& service() = 0;
   virtual ServiceEvents& serviceEvents() = 0;
+  // A save outside the record failed (a macro file): the window tries it again on its
+  // timer, as it does a settings save.
+  virtual void retrySavesLater() = 0;
 
   // The one skinned popup menu that may be open: opening one closes the one before.
   virtual void openPopupMenu(std::unique_ptr<CBmpMenu> menu) = 0;

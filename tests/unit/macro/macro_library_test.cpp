@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "macro/macro_file.h"
 #include "macro/macro_library.h"
 #include "macro_test_support.h"
@@ -325,6 +327,43 @@ TEST_F(MacroLibraryTest, ReloadTakesTheListAndTheOpenMacroFromTheFiles) {
   put(2, u"");
   lib.reload();
   EXPECT_FALSE(lib.hasCurrent());
+}
+
+TEST_F(MacroLibraryTest, AnEditWhoseSaveFailedIsWrittenLaterAndAnnouncedOnce) {
+  makeMacro(2, u"First", 1);
+  makeMacro(5, u"Second", 1);
+  MacroLibrary lib = library();
+  lib.start();
+  // A folder where the file should be: no write can land until it goes.
+  const std::filesystem::path blocked = folders_.fsMacroFile(u"First");
+  std::filesystem::remove(blocked);
+  std::filesystem::create_directory(blocked);
+  lib.document().steps[lib.document().count++] = keyStep(0x05, true);
+  EXPECT_FALSE(lib.saveCurrent(true));
+  EXPECT_TRUE(lib.hasLeftOvers());
+  EXPECT_TRUE(lib.saveLeftOvers().empty()) << "still blocked: nothing to announce";
+
+  // Another macro opened and saved meanwhile leaves the waiting edit waiting.
+  ASSERT_TRUE(lib.pick(1));
+  ASSERT_TRUE(lib.saveCurrent(false));
+  EXPECT_TRUE(lib.hasLeftOvers());
+
+  std::filesystem::remove(blocked);
+  EXPECT_EQ(lib.saveLeftOvers(), std::vector<int>{2}) << "landed: its slot is announced";
+  EXPECT_FALSE(lib.hasLeftOvers());
+  EXPECT_TRUE(lib.saveLeftOvers().empty()) << "and only once";
+  ASSERT_TRUE(lib.pick(0));
+  EXPECT_EQ(lib.document().count, 2) << "the file holds the edit";
+
+  // A macro deleted while its edit waits is not brought back by the retry.
+  std::filesystem::remove(blocked);
+  std::filesystem::create_directory(blocked);
+  lib.document().count = 0;
+  EXPECT_FALSE(lib.saveCurrent(true));
+  std::filesystem::remove(blocked);
+  ASSERT_TRUE(lib.deleteMacro(prompts_));
+  EXPECT_FALSE(lib.hasLeftOvers());
+  EXPECT_FALSE(std::filesystem::exists(blocked));
 }
 
 }  // namespace

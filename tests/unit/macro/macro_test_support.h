@@ -1,6 +1,7 @@
 // Shared pieces of the macro tests: interface texts without a language file, a settings
 // folder with its macro folder, and a recorder that answers the macro page's questions.
 #pragma once
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,13 @@ class MacroFolders {
   Text settingsFile() const { return dir_.file(u"Mouse.ini"); }
   Text macroFolder() const { return macroFolderOf(dir_.folder()); }
   Text macroFile(TextView name) const { return macroFilePath(macroFolder(), name); }
+  // The same file as the native file system names it (the program's paths use backslashes).
+  std::filesystem::path fsMacroFile(TextView name) const {
+    std::string path = toUtf8(macroFile(name));
+    for (char& c : path)
+      if (c == '\\') c = '/';
+    return std::filesystem::path(path);
+  }
   MacroPlaces places() const { return MacroPlaces{settingsFile(), macroFolder(), dir_.folder()}; }
   ProfileFile settings() const { return ProfileFile(settingsFile()); }
   const TempDir& dir() const { return dir_; }
