@@ -7,7 +7,9 @@ namespace ko {
 StartupSettings openUserSettings(const SettingsPlaces& places, SettingsRecord& working, SettingsRecord& loadBuffer,
                                  const std::function<bool()>& keepWaiting) {
   ensureSettingsFolders(places);
-  // A save cut short by a killed process leaves its new file beside the old one.
+  // A save cut short by a killed process leaves its new file beside the old one: a journal
+  // of a write into the file itself is finished, a sibling never renamed is dropped.
+  finishInterruptedSaves(places.folder);
   removeStrayReplaceFiles(places.folder);
   removeStrayReplaceFiles(places.macroFolder);
   return loadStartupSettings(working, loadBuffer, places.settingsFile, keepWaiting);

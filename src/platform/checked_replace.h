@@ -1,19 +1,21 @@
 // Putting a merged file in place only while the file still holds what the merge read.
 // Another program (the device service) rewrites the same file at any moment, so a save
-// that read the file, put its own keys into that text and replaced the file could write a
-// change the other program made meanwhile away. Each step here looks first:
+// that read the file, put its own keys into that text and wrote it could write a change
+// the other program made meanwhile away. Each step here looks first:
 //
 //   1. The new bytes are written beside the file and flushed (nothing is in place yet).
-//   2. The file is opened and read: when it no longer holds what the merge read, nothing
-//      is replaced (Changed) and the caller merges again on what the file holds now.
-//   3. The new file takes the old one's name while that open handle still sees the old
-//      file; read again through it, the old file tells whether a write slipped in between
-//      step 2 and the rename. If one did, its bytes come back (ReplacedOther) so the caller
-//      can merge its own keys over them and save once more.
-//   4. While another program holds the file without delete sharing, the rename is tried
-//      again for a moment, then the bytes are written into the file itself, after the
-//      same look (the in-place write is not atomic, but it keeps the change).
+//   2. The file is opened so that others may still read it but no other writer may open
+//      it, and read: when it no longer holds what the merge read, nothing is written
+//      (Changed) and the caller merges again on what the file holds now.
+//   3. Under the same open, the new bytes go into the file. On Windows the flushed
+//      sibling is kept until then as a journal, so a process ended mid-write leaves the
+//      whole new text for the next start to put in place (finishInterruptedSaves).
+//      Natively (the test build) the sibling is renamed over the file instead, and a
+//      write that slipped in after the look shows in the old file (ReplacedOther).
+//   4. While another program holds the file for writing, the attempt is repeated for a
+//      moment of clock time, then left to the caller's own patience.
 #pragma once
+#include <functional>
 #include <string>
 #include "platform/wide_text.h"
 
@@ -37,11 +39,23 @@ struct CheckedReplace {
 CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes);
 // The in-place write after the same look (Changed when the file holds something else).
 CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes);
-// Removes the second names a replace could not remove at once; true when none is left.
-bool removeLeftReplaceNames();
-// Both, as a save uses them: the rename while the file is free, retried for about
+// Both, as a save uses them: the checked write while the file is free, retried for about
 // `patienceMs` of clock time while it is held, then the in-place write.
 CheckedReplace replaceIfUnchanged(TextView path, const std::string* expected, const std::string& bytes,
                                   int patienceMs = 250);
+
+enum class LockedMerge {
+  Written,      // the file held what `merge` got and now holds what it made
+  Unchanged,    // `merge` changed nothing: nothing was written
+  Held,         // another program has the file open for writing just now: nothing was read
+  Missing,      // there is no such file
+  Failed,       // a read-only file, a folder, a disk that refused
+  Unsupported,  // the platform cannot keep other writers out (natively)
+};
+// Where the platform can keep other writers out while letting readers in (Windows: an open
+// without write sharing), opens the file so, reads it whole and writes `merge(what it read)`
+// into it under that same open, so no other write can come between the read and the write.
+// The whole new text waits beside the file as a journal while it is written.
+LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const std::string&)>& merge);
 
 }  // namespace ko

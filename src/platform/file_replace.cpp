@@ -39,9 +39,11 @@ std::string paddedToLength(const std::string& bytes, uint64_t oldSize) {
   return padded;
 }
 
-bool isReplaceTemporaryName(TextView name) {
-  // "<file>.~<digits>-<digits>.tmp": nothing else in the folder is touched.
-  const TextView suffix = u".tmp";
+namespace {
+
+// "<file>.~<digits>-<digits><suffix>": the names the saves give their own files beside the
+// one they write, and nothing else in the folder.
+bool isSaveSiblingName(TextView name, TextView suffix) {
   if (name.size() <= suffix.size() || name.substr(name.size() - suffix.size()) != suffix) return false;
   const size_t marker = name.rfind(u".~");
   if (marker == TextView::npos || marker == 0) return false;
@@ -53,10 +55,36 @@ bool isReplaceTemporaryName(TextView name) {
   return true;
 }
 
-int removeStrayReplaceFiles(TextView folder) {
-  if (folder.empty()) return 0;
+Text withSeparator(TextView folder) {
   Text prefix(folder);
   if (prefix.back() != u'\\' && prefix.back() != u'/') prefix += u'\\';
+  return prefix;
+}
+
+}  // namespace
+
+bool isReplaceTemporaryName(TextView name) { return isSaveSiblingName(name, u".tmp"); }
+
+int finishInterruptedSaves(TextView folder) {
+  if (folder.empty()) return 0;
+  const Text prefix = withSeparator(folder);
+  int finished = 0;
+  for (const Text& name : listFiles(folder)) {
+    if (!isSaveSiblingName(name, u".pending")) continue;
+    // A journal is made whole before the write into its file begins, and removed once that
+    // write is done: one still here means the file may hold part of the new text.
+    const Text journal = prefix + name;
+    const Text target = prefix + name.substr(0, name.rfind(u".~"));
+    std::string bytes;
+    if (readFileBytes(journal, bytes) && replaceFileContents(target, bytes)) ++finished;
+    deleteFile(journal);
+  }
+  return finished;
+}
+
+int removeStrayReplaceFiles(TextView folder) {
+  if (folder.empty()) return 0;
+  const Text prefix = withSeparator(folder);
   int removed = 0;
   for (const Text& name : listFiles(folder))
     if (isReplaceTemporaryName(name) && deleteFile(prefix + name)) ++removed;

@@ -53,6 +53,10 @@ bool replaceWithPatience(const std::function<ReplaceAttempt()>& attempt, const s
                          int patienceMs, const std::function<void(int)>& pause);
 // The temporary files replaceFileAtomically makes are named "<file>.~<process>-<n>.tmp".
 bool isReplaceTemporaryName(TextView fileName);
+// Puts in place the new text of every save into a file of `folder` that a killed process
+// left mid-way through its write (the journals "<file>.~<process>-<n>.pending"), and removes
+// the journals. Returns how many files were finished.
+int finishInterruptedSaves(TextView folder);
 // Removes the temporary files a save ended mid-way (a killed process) left in `folder`.
 // Returns how many were removed.
 int removeStrayReplaceFiles(TextView folder);

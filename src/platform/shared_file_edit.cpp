@@ -1,5 +1,6 @@
 #include "platform/shared_file_edit.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include "platform/checked_replace.h"
@@ -17,6 +18,29 @@ SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&
   const auto outOfTime = [&] {
     return std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(patienceMs);
   };
+  // First the read and the write under one open that keeps other writers out (where the
+  // platform has one): nothing can come between them. A file held by a writer for longer,
+  // a missing file, or a platform without such an open go the way below: look, write
+  // beside, look again.
+  constexpr int kLockPatienceMs = 250;
+  for (bool everyKey = true;;) {
+    const LockedMerge locked = mergeUnderLock(path, [&](const std::string& now) {
+      if (firstRead) seen.firstRead = now;
+      firstRead = false;
+      ini::Document document = ini::Document::fromBytes(now);
+      everyKey = edit(document);
+      seen.last = document.toBytes();
+      return seen.last;
+    });
+    if (locked == LockedMerge::Written) seen.wrote = true;
+    if (locked == LockedMerge::Written || locked == LockedMerge::Unchanged)
+      return everyKey ? SharedEdit::Done : SharedEdit::NotWritten;
+    if (locked == LockedMerge::Failed) return SharedEdit::NotWritten;
+    if (locked != LockedMerge::Held) break;
+    if (std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(std::min(kLockPatienceMs, patienceMs)))
+      break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   const std::string untouched = ini::Document().toBytes();
   std::string input;   // the text the edit is applied to
   std::string onDisk;  // what the file must still hold for the result to replace it

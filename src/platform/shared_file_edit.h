@@ -1,6 +1,11 @@
 // Changing an INI file that another program rewrites whole at any moment, without writing
 // that program's changes away. The order, which every caller gets from editSharedFile:
 //
+//   0. where the platform can (Windows), open the file so that others may read it but no
+//      other writer may open it, read it, apply the edit and write the result under that
+//      same open (mergeUnderLock). Nothing can come between the read and the write. When a
+//      writer holds the file for longer than a moment, or there is no file yet, or the
+//      platform has no such open, the steps below follow:
 //   1. read the file until two whole reads agree (readSettledFileBytes);
 //   2. apply the caller's edit to that text in memory;
 //   3. put the result in place only if the file still holds what step 1 read

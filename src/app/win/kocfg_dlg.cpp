@@ -14,7 +14,6 @@
 #include "macro/macro_library.h"
 #include "platform/file_system.h"
 #include "settings/service_link.h"
-#include "platform/checked_replace.h"
 #include "settings/settings_file.h"
 #include "settings/shared_settings_strings.h"
 #include "skin/skin_files.h"
@@ -263,8 +262,10 @@ bool CKocfgDlg::saveAndNotifyEach(const std::vector<ServiceNotice>& notices) {
   return saved;
 }
 
+bool CKocfgDlg::savesWaiting() const { return backlog_.waiting() || (macros_ && macros_->hasLeftOvers()); }
+
 void CKocfgDlg::retrySavesLater() {
-  if (!backlog_.waiting() && removeLeftReplaceNames()) {
+  if (!savesWaiting()) {
     KillTimer(hwnd(), kSaveRetryTimer);
     return;
   }
@@ -277,8 +278,10 @@ void CKocfgDlg::OnSaveRetryTimer() {
   // file's base), so the retry is a plain save; its landing delivers the kept notices.
   if (backlog_.waiting())
     backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, {});
-  const bool tidy = removeLeftReplaceNames();
-  if ((!backlog_.waiting() && tidy) || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
+  // A macro file is read by the service when told: the notice follows the landed save.
+  if (macros_)
+    for (int slot : macros_->saveLeftOvers()) notifyService(service(), macroChangedNotice(slot));
+  if (!savesWaiting() || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
 }
 
 void CKocfgDlg::openPopupMenu(std::unique_ptr<CBmpMenu> menu) {
@@ -373,7 +376,7 @@ LRESULT CKocfgDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, 
           if (page->built()) page->OnDeviceNotice();
         // Without the macro page nothing shows the open macro: the macros are read anew
         // when next asked for.
-        if (!PageById(page_id::kMacros)->built()) macros_.reset();
+        if (!PageById(page_id::kMacros)->built() && !(macros_ && macros_->hasLeftOvers())) macros_.reset();
       }
       return *result;
     }

@@ -66,6 +66,7 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   bool saveAndNotifyEach(const std::vector<ServiceNotice>& notices) override;
   ServiceWindow& service() override { return platformServiceWindow(); }
   ServiceEvents& serviceEvents() override { return *serviceEvents_; }
+  void retrySavesLater() override;
   void openPopupMenu(std::unique_ptr<CBmpMenu> menu) override;
   void closePopupMenu() override;
   bool popupMenuOpen() const override { return popupMenu_ != nullptr; }
@@ -86,7 +87,7 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   // Notices of saves that did not land, and the timer that tries them again.
   NoticeBacklog backlog_;
   int saveRetriesLeft_ = 0;
-  void retrySavesLater();
+  bool savesWaiting() const;
   void OnSaveRetryTimer();
   int currentPage_ = 100000;
   std::unique_ptr<CBmpMenu> popupMenu_;

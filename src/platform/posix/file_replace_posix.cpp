@@ -91,9 +91,6 @@ void syncFolderOf(const std::string& target) {
 
 }  // namespace
 
-// The descriptor needs no second name.
-bool removeLeftReplaceNames() { return true; }
-
 CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
   const std::string target = nativePath(path);
@@ -128,6 +125,12 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
     result.found.clear();
   if (old >= 0) ::close(old);
   return result;
+}
+
+// POSIX has no sharing modes to keep another writer out with: the caller looks before and
+// after a rename instead (tryCheckedReplace).
+LockedMerge mergeUnderLock(TextView, const std::function<std::string(const std::string&)>&) {
+  return LockedMerge::Unsupported;
 }
 
 CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes) {

@@ -1,20 +1,24 @@
-// The atomic replace on Windows: write a sibling file, flush it, and rename it over the
-// target with MoveFileExW (replace existing, write through), which swaps the name in one
-// step. ReplaceFileW would also keep the old file's security and creation time, but under
-// Wine it removes the old file before the new one takes its name: a process ended in
-// between leaves no settings file at all (the crash-safety test caught exactly that).
-// A file held open by another program without delete sharing cannot be renamed over;
-// that case is told apart so the caller can wait for it or write in place.
+// Putting files in place on Windows.
+//
+// A plain replace (macro files, exports: files no other program writes) writes a sibling
+// file, flushes it and renames it over the target with MoveFileExW (replace existing, write
+// through), which swaps the name in one step. ReplaceFileW would also keep the old file's
+// security and creation time, but under Wine it removes the old file before the new one
+// takes its name: a process ended in between leaves no settings file at all.
+//
+// The settings file is shared with the device service, so its save (tryCheckedReplace)
+// writes into the file itself under an open that keeps every other writer out between the
+// look and the write; the whole new text waits beside it in a journal first, so a save cut
+// short there is finished by the next start (finishInterruptedSaves).
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <string>
-#include <vector>
 #include "platform/checked_replace.h"
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
-#include "platform/settled_read.h"
 
 namespace ko {
 namespace {
@@ -45,15 +49,17 @@ bool writeAll(HANDLE file, const std::string& bytes) {
   return ok;
 }
 
-bool writeFlushed(const Text& path, const std::string& bytes) {
+bool writeNew(const Text& path, const std::string& bytes, bool flush) {
   HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = writeAll(file, bytes);
   if (ok) stampPreciseWriteTime(file);
-  ok = ok && FlushFileBuffers(file);
+  ok = ok && (!flush || FlushFileBuffers(file));
   ok = CloseHandle(file) && ok;
   return ok;
 }
+
+bool writeFlushed(const Text& path, const std::string& bytes) { return writeNew(path, bytes, true); }
 
 bool renameOver(const Text& from, const Text& to) {
   return MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
@@ -73,19 +79,19 @@ bool readAllFrom(HANDLE file, std::string& bytes) {
   return false;
 }
 
-// The second name of the file during a replace: one per process, so that a name that
-// could not be removed at once (another program held the old file without delete sharing)
-// is the only one left; it is removed by a later replace or removeLeftReplaceNames(), and
-// a process that ends first leaves it to the start-up's removal of stray temporary files.
-// While it is still there, replaces go on without a second name (and without the look
-// after the rename).
-Text secondNameFor(const Text& target) {
-  return target + u".~" + decimal(static_cast<int32_t>(GetCurrentProcessId())) + u"-0.tmp";
-}
-
-std::vector<Text>& namesToRemove() {
-  static std::vector<Text> names;
-  return names;
+// Writes `bytes` over an open file from its start, cuts it to their length, and closes it
+// (the handle is closed whatever happened); `flush` first waits for the disk. True when all
+// of it succeeded.
+bool writeOverThenClose(HANDLE file, const std::string& bytes, uint64_t oldSize, bool flush) {
+  LARGE_INTEGER start{};
+  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, paddedToLength(bytes, oldSize));
+  LARGE_INTEGER end{};
+  end.QuadPart = static_cast<LONGLONG>(bytes.size());
+  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  if (ok) stampPreciseWriteTime(file);
+  ok = ok && (!flush || FlushFileBuffers(file));
+  ok = CloseHandle(file) && ok;
+  return ok;
 }
 
 bool sharingRefused(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
@@ -96,14 +102,24 @@ Text temporaryNameFor(const Text& target) {
          decimal(static_cast<int32_t>(counter++)) + u".tmp";
 }
 
-}  // namespace
-
-bool removeLeftReplaceNames() {
-  auto& names = namesToRemove();
-  names.erase(std::remove_if(names.begin(), names.end(), [](const Text& name) { return DeleteFileW(wide(name)) != FALSE; }),
-              names.end());
-  return names.empty();
+// The new contents, whole and flushed, under the name that tells a later start that an
+// in-place write may have been cut short (see finishInterruptedSaves). Empty when it could
+// not be made.
+Text writeJournal(const Text& target, const std::string& bytes, bool flush) {
+  const Text temporary = temporaryNameFor(target);
+  if (!writeNew(temporary, bytes, flush)) {
+    DeleteFileW(wide(temporary));
+    return {};
+  }
+  const Text journal = temporary.substr(0, temporary.size() - 4) + u".pending";
+  if (!MoveFileExW(wide(temporary), wide(journal), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(wide(temporary));
+    return {};
+  }
+  return journal;
 }
+
+}  // namespace
 
 CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
@@ -111,80 +127,94 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
   const DWORD attributes = GetFileAttributesW(wide(target));
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
     return {CheckedOutcome::Failed, {}};
-  const Text temporary = temporaryNameFor(target);
-  if (!writeFlushed(temporary, bytes)) {
-    DeleteFileW(wide(temporary));
-    return {CheckedOutcome::Failed, {}};
-  }
-  const auto giveUp = [&](CheckedOutcome outcome) {
-    DeleteFileW(wide(temporary));
-    return CheckedReplace{outcome, {}};
-  };
   if (expected == nullptr) {
     // No file when the merge read: one that appeared since is never written over.
+    const Text temporary = temporaryNameFor(target);
+    if (!writeFlushed(temporary, bytes)) {
+      DeleteFileW(wide(temporary));
+      return {CheckedOutcome::Failed, {}};
+    }
     if (MoveFileExW(wide(temporary), wide(target), MOVEFILE_WRITE_THROUGH)) return {CheckedOutcome::Replaced, {}};
     const DWORD error = GetLastError();
-    return giveUp(error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? CheckedOutcome::Changed
-                                                                                : CheckedOutcome::Failed);
+    DeleteFileW(wide(temporary));
+    return {error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? CheckedOutcome::Changed
+                                                                         : CheckedOutcome::Failed,
+            {}};
   }
-  // A second name for the file as it is now. The rename below gives the file's name to the
-  // new contents, but this name still leads to the old ones, so reading it afterwards tells
-  // whether a write landed between the look and the rename (writers open the file by name
-  // and rewrite it where it is). Held handles would tell the same, but a file that is held
-  // open cannot be renamed over.
-  const Text oldName = secondNameFor(target);
-  removeLeftReplaceNames();
-  const bool linked = CreateHardLinkW(wide(oldName), wide(target), nullptr) != FALSE;
-  const auto dropLink = [&] {
-    if (linked && !DeleteFileW(wide(oldName)) &&
-        std::find(namesToRemove().begin(), namesToRemove().end(), oldName) == namesToRemove().end())
-      namesToRemove().push_back(oldName);
-  };
-  std::string now;
-  if (!readFileBytes(linked ? oldName : target, now)) {
-    // Held without read sharing by a writer just now, or gone.
-    dropLink();
-    return giveUp(entryExists(target) ? CheckedOutcome::InUse : CheckedOutcome::Changed);
-  }
-  if (now != *expected) {
-    dropLink();
-    return giveUp(CheckedOutcome::Changed);
-  }
-  if (!renameOver(temporary, target)) {
+  // The look and the write happen under one open that lets others read but no other writer
+  // in, so no write can land between them. A rename could not do that: the profile functions
+  // open, read, close, then rewrite the file, and a rewrite that landed between the look and
+  // the rename was undone by it, and the other program then counted on from the undone value.
+  const Text journal = writeJournal(target, bytes, true);
+  if (journal.empty()) return {CheckedOutcome::Failed, {}};
+  HANDLE file = CreateFileW(wide(target), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    dropLink();
-    // An open handle without delete sharing refuses the rename; Wine reports it as a
-    // sharing violation or as access denied on a file that is not read-only.
-    return giveUp(sharingRefused(error) || error == ERROR_ACCESS_DENIED ? CheckedOutcome::InUse
-                                                                         : CheckedOutcome::Failed);
+    DeleteFileW(wide(journal));
+    if (sharingRefused(error)) return {CheckedOutcome::InUse, {}};
+    return {error == ERROR_FILE_NOT_FOUND ? CheckedOutcome::Changed : CheckedOutcome::Failed, {}};
   }
-  CheckedReplace result{CheckedOutcome::Replaced, {}};
-  // Read until two reads agree: a writer that had the old file open may still be at it.
-  if (linked && readSettledFileBytes(oldName, result.found) && result.found != *expected)
-    result.outcome = CheckedOutcome::ReplacedOther;
-  else
-    result.found.clear();
-  dropLink();
-  return result;
+  std::string now;
+  if (!readAllFrom(file, now) || now != *expected) {
+    CloseHandle(file);
+    DeleteFileW(wide(journal));
+    return {CheckedOutcome::Changed, {}};
+  }
+  // No flush under the open: the service's profile functions cannot write while it lasts,
+  // and a write of theirs that is refused is a click they never count. The journal beside
+  // the file was flushed before.
+  if (!writeOverThenClose(file, bytes, now.size(), false)) {
+    // The file may hold part of the new text: the journal holds all of it.
+    if (renameOver(journal, target)) return {CheckedOutcome::Replaced, {}};
+    return {CheckedOutcome::Failed, {}};
+  }
+  DeleteFileW(wide(journal));
+  return {CheckedOutcome::Replaced, {}};
 }
 
-namespace {
 
-// Writes `bytes` over an open file from its start, cuts it to their length, then flushes and
-// closes it (the handle is closed whatever happened). True when all of it succeeded.
-bool writeOverThenClose(HANDLE file, const std::string& bytes, uint64_t oldSize) {
-  LARGE_INTEGER start{};
-  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, paddedToLength(bytes, oldSize));
-  LARGE_INTEGER end{};
-  end.QuadPart = static_cast<LONGLONG>(bytes.size());
-  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  if (ok) stampPreciseWriteTime(file);
-  ok = ok && FlushFileBuffers(file);
-  ok = CloseHandle(file) && ok;
-  return ok;
+LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const std::string&)>& merge) {
+  if (path.empty()) return LockedMerge::Failed;
+  const Text target(path);
+  const DWORD attributes = GetFileAttributesW(wide(target));
+  if (attributes == INVALID_FILE_ATTRIBUTES) return LockedMerge::Missing;
+  if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return LockedMerge::Failed;
+  // Readers may stay and come (the service reads all the time, and a read it is refused
+  // gives it a default value), but no writer: the profile functions ask for write access
+  // before they read the file they are about to change, and rewrite it without sharing.
+  HANDLE file = CreateFileW(wide(target), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (sharingRefused(error)) return LockedMerge::Held;
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? LockedMerge::Missing : LockedMerge::Failed;
+  }
+  std::string now;
+  if (!readAllFrom(file, now)) {
+    CloseHandle(file);
+    return LockedMerge::Failed;
+  }
+  const std::string bytes = merge(now);
+  if (bytes == now) {
+    CloseHandle(file);
+    return LockedMerge::Unchanged;
+  }
+  // Everything under the open is kept short, the writers it keeps out fail meanwhile: the
+  // journal is not flushed (it is there for a process ended mid-write, which leaves the
+  // system's caches intact), nor is the file.
+  const Text journal = writeJournal(target, bytes, false);
+  if (journal.empty()) {
+    CloseHandle(file);
+    return LockedMerge::Failed;
+  }
+  if (!writeOverThenClose(file, bytes, now.size(), false)) {
+    // The file may hold part of the new text: the journal holds all of it.
+    return renameOver(journal, target) ? LockedMerge::Written : LockedMerge::Failed;
+  }
+  DeleteFileW(wide(journal));
+  return LockedMerge::Written;
 }
-
-}  // namespace
 
 CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, const std::string& bytes) {
   if (path.empty()) return {CheckedOutcome::Failed, {}};
@@ -202,7 +232,7 @@ CheckedReplace overwriteIfUnchanged(TextView path, const std::string& expected, 
     CloseHandle(file);
     return {CheckedOutcome::Changed, {}};
   }
-  return {writeOverThenClose(file, bytes, now.size()) ? CheckedOutcome::Replaced : CheckedOutcome::Failed, {}};
+  return {writeOverThenClose(file, bytes, now.size(), true) ? CheckedOutcome::Replaced : CheckedOutcome::Failed, {}};
 }
 
 ReplaceAttempt tryReplaceFile(TextView path, const std::string& bytes) {
@@ -272,7 +302,7 @@ bool overwriteInPlace(TextView path, const std::string& bytes) {
     CloseHandle(file);
     return false;
   }
-  return writeOverThenClose(file, bytes, static_cast<uint64_t>(oldSize.QuadPart));
+  return writeOverThenClose(file, bytes, static_cast<uint64_t>(oldSize.QuadPart), true);
 }
 
 }  // namespace ko

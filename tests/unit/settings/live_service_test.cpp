@@ -188,6 +188,15 @@ TEST(LiveService, StrayTemporaryFilesOfAKilledSaveAreRemovedAndNothingElse) {
   const Text path = dir.file(u"Mouse.ini");
   ASSERT_TRUE(SaveSettings(*test::randomRecord(5), path));
   EXPECT_EQ(listFiles(dir.folder()), (std::vector<Text>{u"Mouse.ini", u"notes.tmp"}));
+
+  // A journal left by a write into the file that was cut short is put in place whole (the
+  // file holds the new text's start over the old text's tail); an unrelated name stays.
+  ASSERT_TRUE(writeFileBytes(path, "[Setting]\r\nProfile=2\r\nTAIL OF THE OLD"));
+  ASSERT_TRUE(writeFileBytes(dir.file(u"Mouse.ini.~41-7.pending"), "[Setting]\r\nProfile=2\r\n"));
+  ASSERT_TRUE(writeFileBytes(dir.file(u"notes.~1.pending"), "x"));
+  EXPECT_EQ(finishInterruptedSaves(dir.folder()), 1);
+  EXPECT_EQ(test::bytesOf(path), "[Setting]\r\nProfile=2\r\n");
+  EXPECT_EQ(listFiles(dir.folder()), (std::vector<Text>{u"Mouse.ini", u"notes.tmp", u"notes.~1.pending"}));
 }
 
 TEST(LiveService, StartUpFillsFactoryValuesOnlyWhereTheFileHoldsNothing) {
