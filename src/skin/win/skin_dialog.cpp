@@ -105,6 +105,19 @@ void SkinDialog::OnControlCommand(int index, int notification) {
 
 bool SkinDialog::PreTranslateMessage(MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
+  if (CBmpMenu* menu = OpenMenu()) {
+    // The menu has the activation: its keys come from its own window.
+    ShowFocusMarks();
+    const bool choosing = message.wParam == VK_RETURN || message.wParam == VK_SPACE;
+    if (message.wParam == VK_ESCAPE) {
+      OnEscapeKey();
+      return true;
+    }
+    if (!choosing || menu->keyItem() >= 0) {
+      menu->OnKey(static_cast<UINT>(message.wParam));
+      return true;
+    }
+  }
   if (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd)) return false;
   if (message.wParam == VK_TAB) return MoveFocusByKey(controls_, {}, VK_TAB, GetKeyState(VK_SHIFT) < 0);
   if (message.wParam == VK_RETURN) {

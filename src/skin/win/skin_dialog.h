@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 #include "platform/wide_text.h"
+#include "skin/win/bmp_menu.h"
 #include "skin/win/page_controls.h"
 #include "skin/win/skin_control.h"
 #include "skin/window_layout.h"
@@ -49,6 +50,9 @@ class SkinDialog : public SkinControl {
   // By default Enter presses OK and Escape presses Cancel, as their clicks would.
   virtual void OnReturnKey();
   virtual void OnEscapeKey();
+  // The dialog's open drop-down menu, which then takes the arrows, letters and a choosing
+  // Enter (nullptr: none open).
+  virtual CBmpMenu* OpenMenu() { return nullptr; }
   // Messages the base does not handle; true when handled, with `result` set.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // Painting after the background, into the off-screen bitmap.
