@@ -352,6 +352,17 @@ TEST_F(ParameterDialogs, DialogTakesItsPictureSizeAndOpensItsDropDown) {
       [&] {
         EXPECT_FALSE(dialog.dropDownOpen());
         EXPECT_TRUE(dialog.IsRunning());
+        click(dialog, dpi_shift::kValueDropDown);
+      },
+      [&] {
+        // The open menu takes the arrows and Enter, and its choice is the click's.
+        for (int k = 0; k < 3; ++k) PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_DOWN, keyFlags(0x50, true, false));
+        PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_RETURN, keyFlags(0x1C, false, false));
+      },
+      [&] {
+        EXPECT_FALSE(dialog.dropDownOpen());
+        EXPECT_EQ(dialog.choice(), 3);
+        EXPECT_TRUE(dialog.IsRunning());
         click(dialog, dpi_shift::kClose);
       },
   });

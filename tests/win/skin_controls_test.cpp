@@ -178,7 +178,7 @@ TEST_F(SkinControlsOnWindows, TwoStateButtonTurnsOverBeforeTellingItsParent) {
 TEST_F(SkinControlsOnWindows, PushButtonClicksOnceAndStaysUnchecked) {
   CBitmapBtn button;
   ASSERT_TRUE(button.Create(parent_, {10, 10, 110, 40}, 5));
-  EXPECT_FALSE(GetWindowLongPtrW(button.hwnd(), GWL_STYLE) & WS_TABSTOP);
+  EXPECT_TRUE(GetWindowLongPtrW(button.hwnd(), GWL_STYLE) & WS_TABSTOP);  // the keyboard reaches it
   SendMessageW(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   pumpMessages();

@@ -70,6 +70,14 @@ class WindowChoiceHost final : public AssignmentChoiceHost {
 
 Text skinPicture(const Text& folder, const char16_t* file) { return folder + file; }
 
+// "Button 4: Back (Button 4)": a slot's label says what the button does, not which it is.
+Text slotName(int slot, const Text& label) {
+  Text name = InterfaceText(u"NAMESLOT");
+  const size_t at = name.find(u"%1");
+  if (at != Text::npos) name.replace(at, 2, decimal(slot + 1));
+  return name + u": " + label;
+}
+
 }  // namespace
 
 const WindowLayout& ButtonPage::layout() const { return buttonPageLayout(); }
@@ -83,8 +91,11 @@ void ButtonPage::Build(HWND parent) {
 void ButtonPage::Refresh() {
   SettingsRecord& record = window_.working();
   const AssignmentLabels labels = RefreshAssignmentLabels(record, window_.macros().list(), assignedMacros_);
-  for (int i = 0; i < button_page::kSlotCount; ++i)
-    controls_.button(button_page::kSlotFirst + i)->SetCaption(labels[i], 0, 1);
+  for (int i = 0; i < button_page::kSlotCount; ++i) {
+    CBitmapBtn* slot = controls_.button(button_page::kSlotFirst + i);
+    slot->SetCaption(labels[i], 0, 1);
+    slot->SetAccessibleName(slotName(i, labels[i]));
+  }
   const int active = &activeProfile(record) - record.Profiles;
   for (int k = 0; k < button_page::kProfileCount; ++k)
     controls_.button(button_page::kProfileFirst + k)->SetChecked(k == active);
@@ -131,6 +142,7 @@ void ButtonPage::OpenAssignmentMenu(HWND slot, int index) {
       AssignmentMenuPosition(PixelRect{client.left, client.top, client.right, client.bottom},
                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   menu->SetPosition(at.x, at.y);
+  menu->SetAccessibleName(SkinControl::FromHandle(slot)->accessibleName());
   const AssignmentMenuTree tree = BuildAssignmentMenuTree(activeProfileIndex(window_.working()));
   for (size_t i = 0; i < tree.size(); ++i) {
     menu->AddItem(InterfaceText(tree[i].entry.key), tree[i].entry.id);
@@ -147,5 +159,11 @@ void ButtonPage::OnMenuChoice(WPARAM, LPARAM lParam) {
   WindowChoiceHost host(window_, assignedMacros_, [this] { Refresh(); });
   ApplyAssignmentChoice(host, button, static_cast<uint32_t>(lParam));
 }
+
+std::vector<KeyGroup> ButtonPage::keyGroups() const {
+  return {{button_page::kProfileFirst, button_page::kProfileCount}};
+}
+
+int ButtonPage::backButton() const { return button_page::kBack; }
 
 }  // namespace ko

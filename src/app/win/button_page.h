@@ -14,6 +14,8 @@ class ButtonPage : public MainPage {
   void Build(HWND parent) override;
   void Refresh() override;
   bool OnCommand(HWND control) override;
+  std::vector<KeyGroup> keyGroups() const override;
+  int backButton() const override;
   void OnMenuChoice(WPARAM wParam, LPARAM lParam) override;
   // Any command or click on the window has closed the menu: no slot waits for a choice.
   void ClosePopups() override { targetButton_ = -1; }

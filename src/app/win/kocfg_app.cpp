@@ -1,6 +1,7 @@
 #include "app/win/kocfg_app.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "app/win/kocfg_dlg.h"
 #include "platform/service_window.h"
@@ -37,6 +38,9 @@ bool CKocfgApp::TakeInstance() {
 bool CKocfgApp::InitInstance() {
   trace::Mark("program entered");
   if (!TakeInstance()) return false;
+  // Screen readers reach the controls' accessible objects through COM, marshalled on
+  // this thread.
+  const bool com = SUCCEEDED(OleInitialize(nullptr));
   gdiplus_ = std::make_unique<GdiplusSession>();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -45,6 +49,7 @@ bool CKocfgApp::InitInstance() {
     CKocfgDlg window;
     window.DoModal();
   }
+  if (com) OleUninitialize();
   return false;
 }
 

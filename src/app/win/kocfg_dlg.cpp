@@ -1,5 +1,7 @@
 #include "app/win/kocfg_dlg.h"
 
+#include <cstring>
+
 #include "app/main_window_layouts.h"
 #include "app/settings_session.h"
 #include "app/win/button_page.h"
@@ -17,7 +19,9 @@
 #include "settings/settings_file.h"
 #include "settings/shared_settings_strings.h"
 #include "skin/skin_files.h"
+#include "skin/win/focus_mark.h"
 #include "skin/win/gdi_objects.h"
+#include "skin/win/keyboard_focus.h"
 #include "skin/win/png_hslider.h"
 #include "skin/win/skinned_paint.h"
 #include "text/interface_text.h"
@@ -76,6 +80,7 @@ int CKocfgDlg::DoModal() {
   OnInitDialog();
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
+  if (lastFocus_) SetFocus(lastFocus_);
   UpdateWindow(hwnd());
 
   running_ = true;
@@ -94,10 +99,46 @@ int CKocfgDlg::DoModal() {
   return result_;
 }
 
-bool CKocfgDlg::PreTranslateMessage(const MSG& message) const {
-  if (message.message != WM_KEYDOWN) return false;
-  if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
-  return message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
+bool CKocfgDlg::PreTranslateMessage(const MSG& message) {
+  const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  const bool ours = message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
+  const UINT key = static_cast<UINT>(message.wParam);
+  if (keyDown && popupMenu_) {
+    // The menu is walked from the keyboard wherever the focus stands meanwhile.
+    ShowFocusMarks();
+    if (popupMenu_->OnKey(key) == MenuKeyResult::Close) closePopupMenu();
+    return true;
+  }
+  if (!ours) return false;
+  if (!keyDown) return (message.message == WM_CHAR || message.message == WM_KEYUP) && key == VK_ESCAPE;
+  MainPage* page = PageById(currentPage_);
+  if (page && OnPageKey(*page, key, message.message == WM_SYSKEYDOWN)) return true;
+  // Enter goes to a focused control, never to the window itself.
+  return (key == VK_RETURN && message.hwnd == hwnd()) || key == VK_ESCAPE;
+}
+
+bool CKocfgDlg::OnPageKey(MainPage& page, UINT key, bool alt) {
+  PageControls& controls = page.controls();
+  const int focused = FocusedControl(controls);
+  // Alt+Down opens a drop-down field's menu, as Enter does.
+  const bool dropDown = alt && key == VK_DOWN && focused >= 0 && controls.button(focused) &&
+                        std::strcmp(controls.layout().controls[focused].glyph, "arrow-down") == 0;
+  const int button = key == VK_ESCAPE ? page.backButton()
+                     : dropDown       ? focused
+                     : alt            ? -1
+                                      : page.buttonForKey(key, focused);
+  if (key == VK_ESCAPE || button >= 0) {
+    ShowFocusMarks();
+    if (CBitmapBtn* pressed = button >= 0 ? controls.button(button) : nullptr) pressed->Press();
+    return true;
+  }
+  return !alt && MoveFocusByKey(controls, page.keyGroups(), key, GetKeyState(VK_SHIFT) < 0);
+}
+
+void CKocfgDlg::FocusPage(MainPage& page) {
+  PageControls& controls = page.controls();
+  const int first = page.firstFocus() >= 0 ? page.firstFocus() : FirstFocusable(controls);
+  if (first < 0 || !FocusControl(controls, first)) SetFocus(hwnd());
 }
 
 void CKocfgDlg::EndModal(int result) {
@@ -174,6 +215,7 @@ void CKocfgDlg::OnInitDialog() {
   refreshAllPages();
   trace::Mark("pages refreshed");
   SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX);
+  lastFocus_ = start_->controls().handle(start_->firstFocus());
 }
 
 MacroLibrary& CKocfgDlg::macros() {
@@ -240,6 +282,7 @@ void CKocfgDlg::showPage(int page) {
     trace::Describe(shown->layout().name);
     if (!shown->built()) buildPage(*shown, PageControls::StatePictures::Now);
     shown->Show(true);
+    if (GetActiveWindow() == hwnd()) FocusPage(*shown);
   }
   start_->ShowFrame();
   InvalidateRect(hwnd(), nullptr, FALSE);
@@ -424,6 +467,18 @@ LRESULT CKocfgDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         closePopupMenu();
         for (auto& page : pages_)
           if (page->built()) page->ClosePopups();
+      }
+      return Default(message, wParam, lParam);
+    case WM_ACTIVATE:
+      // A dialog or a menu took the activation: the focus comes back to where it was.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+        return Default(message, wParam, lParam);
+      }
+      if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
       }
       return Default(message, wParam, lParam);
     case WM_CLOSE: EndModal(IDCANCEL); return 0;

@@ -40,8 +40,12 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   // Builds a page not built yet and sets it from the working record.
   void buildPage(MainPage& page, PageControls::StatePictures when);
   void OnDestroy();
-  // Enter and Escape never reach the window or its controls.
-  bool PreTranslateMessage(const MSG& message) const;
+  // The keyboard before any window sees it: the open menu's keys, Tab and the arrow
+  // groups, Escape as the page's Back; Enter and Escape never close the window.
+  bool PreTranslateMessage(const MSG& message);
+  bool OnPageKey(MainPage& page, UINT virtualKey, bool alt);
+  // Gives the shown page's first control (or its own choice) the focus.
+  void FocusPage(MainPage& page);
   void EndModal(int result);
 
   void OnCommand(HWND control);
@@ -100,6 +104,8 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   std::unique_ptr<ServiceEvents> serviceEvents_;
   StartPage* start_ = nullptr;                      // pages_[0]
   std::array<std::unique_ptr<MainPage>, 5> pages_;  // start, buttons, performance, lighting, macros
+  // The control that had the focus when the window stopped being active (a dialog, a menu).
+  HWND lastFocus_ = nullptr;
   bool running_ = false;
   bool paintedOnce_ = false;       // the first frame ends start-up
   bool startupTimerDone_ = false;  // pages built later set themselves up at once

@@ -34,6 +34,10 @@ void LightingPage::Build(HWND parent) {
   const PixelRect& r = layout().controls[lp::kColourPicker].rect;
   picker_.Create(parent, {r.left, r.top, r.right, r.bottom}, control_id::kColourPicker, window_.skinFolder());
   controls_.AddOwnWindow(lp::kColourPicker, picker_.hwnd());
+  picker_.SetAccessibleName(InterfaceText(u"NAMECOLOUR"));
+  controls_.slider(lp::kLevelSlider)->SetAccessibleName(controls_.caption(lp::kLevelTitle));
+  controls_.slider(lp::kEffectSlider)->SetAccessibleName(controls_.caption(lp::kEffectTitle));
+  controls_.button(lp::kEffectSwitch)->SetAccessibleName(controls_.caption(lp::kEffectTitle));
   commands_ = std::make_unique<LightingCommands>(window_.working(), channel_, static_cast<LightingView&>(*this),
                                                  [](TextView key) { return InterfaceText(key); });
 }
@@ -107,11 +111,17 @@ void LightingPage::showLightOn(bool on) {
   controls_.button(lp::kLightOff)->SetChecked(!on);
 }
 
-void LightingPage::showModeCaption(const Text& caption) { controls_.button(lp::kMode)->SetCaption(caption); }
+void LightingPage::showModeCaption(const Text& caption) {
+  controls_.button(lp::kMode)->SetCaption(caption);
+  controls_.button(lp::kMode)->SetAccessibleName(controls_.caption(lp::kModeTitle) + u": " + caption);
+}
 
 void LightingPage::enableDirection(bool enabled) { EnableWindow(controls_.handle(lp::kDirection), enabled); }
 
-void LightingPage::showDirectionCaption(const Text& caption) { controls_.button(lp::kDirection)->SetCaption(caption); }
+void LightingPage::showDirectionCaption(const Text& caption) {
+  controls_.button(lp::kDirection)->SetCaption(caption);
+  controls_.button(lp::kDirection)->SetAccessibleName(controls_.caption(lp::kDirectionTitle) + u": " + caption);
+}
 
 void LightingPage::showEffect(bool on, int32_t param) {
   controls_.button(lp::kEffectSwitch)->SetChecked(on);
@@ -129,5 +139,9 @@ void LightingPage::showLevel(int32_t level, const Text& text) {
   InvalidateRect(slider->thumb().hwnd(), nullptr, FALSE);
   controls_.label(lp::kLevelText)->SetText(text);
 }
+
+std::vector<KeyGroup> LightingPage::keyGroups() const { return {{lp::kLightOff, 2}}; }
+
+int LightingPage::backButton() const { return lp::kBack; }
 
 }  // namespace ko

@@ -18,6 +18,8 @@ class LightingPage : public MainPage, private LightingView {
   void Show(bool visible) override;
   void Refresh() override;
   bool OnCommand(HWND control) override;
+  std::vector<KeyGroup> keyGroups() const override;
+  int backButton() const override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnMenuChoice(WPARAM wParam, LPARAM lParam) override;
 

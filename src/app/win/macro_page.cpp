@@ -83,6 +83,10 @@ void MacroPage::Build(HWND parent) {
   const bool tahoma = equalsNoCase(FaceName(), u"Tahoma");
   controls_.button(macro_page::kDelayFixed)->SetFontHeight(tahoma ? 13 : 15);
   controls_.button(macro_page::kMouseAction)->SetCaption(InterfaceText(u"CLICK"), 0, 1);
+  // The fields stand beside the choices whose numbers they hold.
+  controls_.edit(macro_page::kDelayField)->SetAccessibleName(controls_.caption(macro_page::kDelayFixed));
+  controls_.edit(macro_page::kLoopField)->SetAccessibleName(controls_.caption(macro_page::kLoop));
+  steps->SetAccessibleName(InterfaceText(u"NAMESTEPS"));
 }
 
 MacroEditor& MacroPage::editor() {
@@ -123,6 +127,7 @@ void MacroPage::ShowCurrentMacro() {
 void MacroPage::ShowName() {
   const Text& name = window_.macros().document().name;
   controls_.button(macro_page::kMacroName)->SetCaption(name, 0, 1);
+  controls_.button(macro_page::kMacroName)->SetAccessibleName(controls_.caption(macro_page::kNameTitle) + u" " + name);
   SetTitleText(name);
   RepaintTexts();
 }
@@ -506,13 +511,23 @@ std::optional<LRESULT> MacroPage::OnMessage(UINT message, WPARAM wParam, LPARAM 
 
 void MacroPage::PaintOver(HDC dc) {
   FontObject font(CreateFontW(15, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, reinterpret_cast<const wchar_t*>(FaceName())));
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                              reinterpret_cast<const wchar_t*>(FaceName())));
   SelectedObject selected(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 225, 0));
   const Text count = count_.empty() ? Text(u"0") : count_;
   TextOutW(dc, 305, 459, reinterpret_cast<const wchar_t*>(title_.c_str()), static_cast<int>(title_.size()));
   TextOutW(dc, 305, 483, reinterpret_cast<const wchar_t*>(count.c_str()), static_cast<int>(count.size()));
+}
+
+std::vector<KeyGroup> MacroPage::keyGroups() const { return {{macro_page::kDelayRecorded, 3}}; }
+
+int MacroPage::backButton() const { return macro_page::kBack; }
+
+// Delete in the step list removes the selected step, as the button beside the list does.
+int MacroPage::buttonForKey(UINT key, int focused) const {
+  return key == VK_DELETE && focused == macro_page::kSteps ? macro_page::kStepDelete : -1;
 }
 
 }  // namespace ko

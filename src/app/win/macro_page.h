@@ -21,6 +21,9 @@ class MacroPage : public MainPage {
   void Build(HWND parent) override;
   void Refresh() override;
   bool OnCommand(HWND control) override;
+  std::vector<KeyGroup> keyGroups() const override;
+  int backButton() const override;
+  int buttonForKey(UINT virtualKey, int focused) const override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnMenuChoice(WPARAM wParam, LPARAM lParam) override;
   void ClosePopups() override;

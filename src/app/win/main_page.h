@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <optional>
 #include "app/win/main_window_services.h"
+#include "skin/win/keyboard_focus.h"
 #include "skin/win/page_controls.h"
 
 namespace ko {
@@ -52,6 +53,14 @@ class MainPage {
   virtual void AfterStart() {}
   // The device service reported a change made on the mouse (after the settings reload).
   virtual void OnDeviceNotice() {}
+
+  // The keyboard: the groups whose arrows choose, the button Escape presses (-1: none) and
+  // the control that has the focus when the page shows (-1: the first in reading order).
+  virtual std::vector<KeyGroup> keyGroups() const { return {}; }
+  virtual int backButton() const { return -1; }
+  virtual int firstFocus() const { return -1; }
+  // The button a key presses while control `focused` has the focus (-1: none).
+  virtual int buttonForKey(UINT /*virtualKey*/, int /*focused*/) const { return -1; }
 
   PageControls& controls() { return controls_; }
   const SkinImage& background() const { return controls_.background(); }

@@ -55,9 +55,27 @@ void PerformancePage::Build(HWND parent) {
     const PixelRect& r = table.controls[i].rect;
     value->SetTextRectCentredSingleLine({0, 0, r.width(), r.height()});
   }
+  NameControls();
   commands_ = std::make_unique<PerformanceCommands>(window_.working(), channel_, static_cast<PerformanceView&>(*this),
                                                     InterfaceText(u"DPISTAGE"));
   showAxisSliders(false);
+}
+
+void PerformancePage::NameControls() {
+  const Text level = controls_.caption(pp::kLevelTitle);
+  controls_.slider(pp::kLevelSlider)->SetAccessibleName(level);
+  controls_.slider(pp::kLevelXSlider)->SetAccessibleName(level + u" X");
+  controls_.slider(pp::kLevelYSlider)->SetAccessibleName(level + u" Y");
+  controls_.slider(pp::kAccelerationSlider)->SetAccessibleName(controls_.caption(pp::kAccelerationTitle));
+  controls_.button(pp::kAccelerationSwitch)->SetAccessibleName(controls_.caption(pp::kAccelerationTitle));
+  const Text doubleClick = InterfaceText(u"NAMEDOUBLECLICK");
+  const Text wheel = InterfaceText(u"NAMEWHEEL");
+  const Text more = u" " + InterfaceText(u"NAMEMORE");
+  const Text less = u" " + InterfaceText(u"NAMELESS");
+  controls_.button(pp::kDoubleClickUp)->SetAccessibleName(doubleClick + more);
+  controls_.button(pp::kDoubleClickDown)->SetAccessibleName(doubleClick + less);
+  controls_.button(pp::kWheelLinesUp)->SetAccessibleName(wheel + more);
+  controls_.button(pp::kWheelLinesDown)->SetAccessibleName(wheel + less);
 }
 
 void PerformancePage::Refresh() {
@@ -128,8 +146,16 @@ void PerformancePage::showPollingRate(int32_t rate) {
 }
 
 void PerformancePage::showPointerValue(PointerValue which, const Text& text) {
-  controls_.button(which == PointerValue::DoubleClickSpeed ? pp::kDoubleClickValue : pp::kWheelLinesValue)
-      ->SetCaption(text);
+  const bool doubleClick = which == PointerValue::DoubleClickSpeed;
+  CBitmapBtn* well = controls_.button(doubleClick ? pp::kDoubleClickValue : pp::kWheelLinesValue);
+  well->SetCaption(text);
+  well->SetAccessibleName(InterfaceText(doubleClick ? u"NAMEDOUBLECLICK" : u"NAMEWHEEL") + u": " + text);
 }
+
+std::vector<KeyGroup> PerformancePage::keyGroups() const {
+  return {{pp::kStageFirst, pp::kStageCount}, {pp::kPollingFirst, pp::kPollingCount}};
+}
+
+int PerformancePage::backButton() const { return pp::kBack; }
 
 }  // namespace ko

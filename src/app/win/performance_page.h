@@ -16,11 +16,15 @@ class PerformancePage : public MainPage, private PerformanceView {
   void Build(HWND parent) override;
   void Refresh() override;
   bool OnCommand(HWND control) override;
+  std::vector<KeyGroup> keyGroups() const override;
+  int backButton() const override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The stage button `stage` (0..5), also for the command line; the page must be built.
   void ChooseStage(int stage);
 
  private:
+  // Names for assistive technology where a caption alone does not say what a control is.
+  void NameControls();
   // PerformanceView
   void showStageCaption(int stage, const Text& caption) override;
   void showActiveStage(int32_t stage) override;

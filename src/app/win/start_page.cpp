@@ -5,6 +5,7 @@
 #include "app/web_command.h"
 #include "app/win/profile_commands.h"
 #include "app/win/shell_actions.h"
+#include "text/interface_text.h"
 
 namespace ko {
 
@@ -17,6 +18,8 @@ void StartPage::Build(HWND parent) {
   for (int note : {start_page::kButtonsNote, start_page::kLightingNote, start_page::kPerformanceNote,
                    start_page::kMacrosNote})
     controls_.SetShown(note, false);
+  controls_.button(start_page::kClose)->SetAccessibleName(InterfaceText(u"NAMECLOSE"));
+  controls_.button(start_page::kMinimise)->SetAccessibleName(InterfaceText(u"NAMEMINIMISE"));
 }
 
 void StartPage::ShowFrame() {
@@ -63,5 +66,8 @@ void StartPage::RestoreAll() {
   window_.refreshAllPages();
   window_.saveAndNotify(settingsAppliedNotice());
 }
+
+// The keyboard starts where the pointer's user starts: on the first page button.
+int StartPage::firstFocus() const { return start_page::kShowButtons; }
 
 }  // namespace ko

@@ -12,6 +12,7 @@ class StartPage : public MainPage {
   const WindowLayout& layout() const override;
   void Build(HWND parent) override;
   bool OnCommand(HWND control) override;
+  int firstFocus() const override;
 
   // The close and minimise buttons belong to the window frame: they show on every page.
   HWND closeButton() const { return controls_.handle(start_page::kClose); }

@@ -18,6 +18,7 @@ class CDPIShift : public SkinDialog {
   bool dropDownOpen() const { return menu_ != nullptr; }
 
  protected:
+  CBmpMenu* OpenMenu() override { return menu_.get(); }
   void OnControlCommand(int index, int notification) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnReturnKey() override { EndDialog(kDialogOk); }

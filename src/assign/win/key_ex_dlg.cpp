@@ -1,6 +1,7 @@
 #include "assign/win/key_ex_dlg.h"
 
 #include "assign/dialog_layouts.h"
+#include "text/interface_text.h"
 
 namespace ko {
 
@@ -54,6 +55,7 @@ void CKeyExDlg::OnInitDialog() {
   if (const ButtonAssignment* target = Target()) capture_.Load(*target);
   const PixelRect& r = layout().controls[single_key::kKeyDisplay].rect;
   display_.Create(hwnd(), RECT{r.left, r.top, r.right, r.bottom}, 0);
+  display_.SetAccessibleName(InterfaceText(u"NAMEKEYS"));
   controls().AddOwnWindow(single_key::kKeyDisplay, display_.hwnd());
   RefreshDisplay();
 }

@@ -19,6 +19,10 @@ class CBaseKeyPressDlg : public SkinDialog {
   // The key filter: key messages become key events, then go on as usual (Space is
   // consumed so that it cannot press a button).
   bool PreTranslateMessage(MSG& message) override;
+  // Enter and Escape are keys to capture like any other: OK and Cancel are reached with
+  // Tab (itself captured only as the first key) and pressed with Enter.
+  void OnReturnKey() override {}
+  void OnEscapeKey() override {}
   // Called after every accepted key event.
   virtual void RefreshDisplay() = 0;
 

@@ -20,6 +20,7 @@ class CXShoot : public SkinDialog {
   bool dropDownOpen() const { return menu_ != nullptr; }
 
  protected:
+  CBmpMenu* OpenMenu() override { return menu_.get(); }
   void OnInitDialog() override;
   void OnControlCommand(int index, int notification) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

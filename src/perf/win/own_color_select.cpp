@@ -1,5 +1,6 @@
 #include "perf/win/own_color_select.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include "text/interface_text.h"
@@ -63,6 +64,9 @@ bool COwnColorSelect::Create(HWND parent, const RECT& rect, int id, const Text& 
     const DWORD style = ES_CENTER | ES_AUTOHSCROLL | (i < 3 ? ES_NUMBER : 0);
     fields_[i].Create(hwnd(), FieldRect(i), kFieldIds[i], style);
     SendMessageW(fields_[i].hwnd(), EM_LIMITTEXT, i < 3 ? 3 : 6, 0);
+    // The channels' letters, as the picker draws them beside the fields.
+    static const char16_t* const kFieldNames[] = {u"R", u"G", u"B", u"#"};
+    fields_[i].SetAccessibleName(kFieldNames[i]);
   }
   Reset(picker_.colour());
   return true;
@@ -339,5 +343,7 @@ LRESULT COwnColorSelect::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     default: return Default(message, wParam, lParam);
   }
 }
+
+long COwnColorSelect::accessibleRole() const { return ROLE_SYSTEM_GROUPING; }
 
 }  // namespace ko

@@ -37,6 +37,9 @@ class COwnColorSelect : public CZarvoCustomControl {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // A group holding the colour's fields; the colour in hexadecimal is its value.
+  long accessibleRole() const override;
+  Text accessibleValue() const override { return FieldText(3); }
 
  private:
   void Paint(HDC dc);

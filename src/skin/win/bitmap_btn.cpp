@@ -2,16 +2,17 @@
 
 #include <windowsx.h>
 
+#include <oleacc.h>
+
+#include "skin/win/control_accessible.h"
+#include "skin/win/focus_mark.h"
 #include "skin/win/gdi_objects.h"
 #include "text/interface_text.h"
 
 namespace ko {
 
 bool CBitmapBtn::Create(HWND parent, const RECT& rect, int id) {
-  if (!CreateControl(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, rect, parent, id)) return false;
-  // Skinned windows are driven by the pointer; the button is no tab stop.
-  SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~WS_TABSTOP);
-  return true;
+  return CreateControl(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, rect, parent, id);
 }
 
 void CBitmapBtn::SetImages(int x, int y, int width, int height, const SkinImage& normal, const SkinImage& over,
@@ -21,12 +22,13 @@ void CBitmapBtn::SetImages(int x, int y, int width, int height, const SkinImage&
   down_ = down.Cut(x, y, width, height);
   disabled_ = disabled.Cut(x, y, width, height);
   if (hwnd()) {
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~WS_BORDER);
     InvalidateRect(hwnd(), nullptr, FALSE);
   }
 }
 
 void CBitmapBtn::SetCaption(TextView text, int leftOffset, int direction) {
+  if (caption_ != text && accessibleName().empty()) NotifyAccessible(EVENT_OBJECT_NAMECHANGE, hwnd());
   caption_ = Text(text);
   leftOffset_ = leftOffset;
   direction_ = CaptionDirectionFrom(direction);
@@ -37,6 +39,32 @@ void CBitmapBtn::SetChecked(bool checked) {
   if (checked_ == checked) return;
   checked_ = checked;
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  NotifyAccessible(EVENT_OBJECT_STATECHANGE, hwnd());
+}
+
+void CBitmapBtn::ShowHighlight(bool on) {
+  SetHover(on);
+  // A menu item a key walked to is where a screen reader should be.
+  if (on) NotifyAccessible(EVENT_OBJECT_FOCUS, hwnd());
+}
+
+bool CBitmapBtn::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName().empty() ? caption_ : accessibleName();
+  long role = role_ ? role_ : ROLE_SYSTEM_PUSHBUTTON;
+  if (role == ROLE_SYSTEM_PUSHBUTTON && checkMode_) role = ROLE_SYSTEM_RADIOBUTTON;
+  facts.role = role;
+  const bool acts = role != ROLE_SYSTEM_STATICTEXT;
+  facts.state = WindowState(hwnd(), acts);
+  if (checked_) facts.state |= role == ROLE_SYSTEM_PUSHBUTTON ? STATE_SYSTEM_PRESSED : STATE_SYSTEM_CHECKED;
+  if (role == ROLE_SYSTEM_BUTTONMENU) facts.state |= STATE_SYSTEM_HASPOPUP;
+  if (hover_) facts.state |= STATE_SYSTEM_HOTTRACKED;
+  return true;
+}
+
+bool CBitmapBtn::DoDefaultAction() {
+  if (role_ == ROLE_SYSTEM_STATICTEXT || !IsWindowEnabled(hwnd())) return false;
+  Press();
+  return true;
 }
 
 void CBitmapBtn::SetTextRect(const RECT& rect, CaptionBox box) {
@@ -75,6 +103,7 @@ void CBitmapBtn::Draw(const DRAWITEMSTRUCT& item) {
   OffscreenCanvas canvas(item.hDC, width, height);
   Picture(face).DrawStretched(canvas.dc(), 0, 0, width, height);
   if (!caption_.empty()) DrawCaption(canvas.dc(), width, height, face);
+  if (ShowsFocusMark(hwnd())) DrawFocusMark(canvas.dc(), RECT{0, 0, width, height});
   canvas.Present(item.rcItem.left, item.rcItem.top);
 }
 
@@ -102,6 +131,15 @@ void CBitmapBtn::DrawCaption(HDC dc, int width, int height, ButtonFace face) {
   GetTextExtentPoint32W(dc, text, length, &extent);
   const CaptionPoint at = PlaceCaption(width, height, extent.cx, extent.cy, direction_, leftOffset_);
   TextOutW(dc, at.x, at.y, text, length);
+}
+
+void CBitmapBtn::Press() {
+  if (!hwnd() || !IsWindowEnabled(hwnd())) return;
+  if (checkMode_) SetChecked(!checked_);
+  // The platform's click notice, sent as the platform sends it, so the parent cannot tell
+  // a key from a click.
+  if (HWND parent = GetParent(hwnd()))
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd()));
 }
 
 void CBitmapBtn::SetHover(bool hover) {
@@ -143,13 +181,29 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // started on the button ends on it, which it shows as the pushed state. A two-state
       // button turns over first, so its parent already sees the new state.
       if (checkMode_ && (SendMessageW(hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED)) {
-        checked_ = !checked_;
-        InvalidateRect(hwnd(), nullptr, FALSE);
+        SetChecked(!checked_);
       }
       return Default(message, wParam, lParam);
+    case WM_KEYDOWN:
+      if (wParam != VK_SPACE && wParam != VK_RETURN) return Default(message, wParam, lParam);
+      ShowFocusMarks();
+      if (!(lParam & (1 << 30))) Press();  // a held key presses once
+      return 0;
+    case WM_KEYUP:
+      // The platform would click again on Space's release.
+      if (wParam == VK_SPACE) return 0;
+      return Default(message, wParam, lParam);
+    case WM_CHAR: return 0;
+    case WM_SETFOCUS: {
+      const LRESULT result = Default(message, wParam, lParam);
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      NotifyAccessible(EVENT_OBJECT_FOCUS, hwnd());
+      return result;
+    }
     case WM_KILLFOCUS: {
       const LRESULT result = Default(message, wParam, lParam);
       SetHover(false);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return result;
     }
     case WM_CAPTURECHANGED:

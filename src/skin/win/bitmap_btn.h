@@ -1,5 +1,7 @@
 // CBitmapBtn: the skinned picture button. Four state pictures cut from the window's full
-// pictures, an optional caption, push or two-state behaviour and hover tracking.
+// pictures, an optional caption, push or two-state behaviour and hover tracking. It takes
+// the keyboard focus, shows it with the focus mark, and Space or Enter press it exactly as
+// a click does.
 #pragma once
 #include "platform/wide_text.h"
 #include "skin/button_face.h"
@@ -27,6 +29,16 @@ class CBitmapBtn : public SkinControl {
 
   const Text& caption() const { return caption_; }
 
+  // What a click does: a two-state button turns over, then the parent hears the click.
+  void Press();
+  // The hover face without the pointer: the item a key walked to in a menu.
+  void ShowHighlight(bool on);
+  // The role assistive technology hears (ROLE_SYSTEM_*): a push button unless told; a
+  // two-state push button reads as a radio button, one of a set of choices.
+  void SetAccessibleRole(long role) { role_ = role; }
+  bool Describe(AccessibleFacts& facts) const override;
+  bool DoDefaultAction() override;
+
   bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  protected:
@@ -45,6 +57,7 @@ class CBitmapBtn : public SkinControl {
   int leftOffset_ = 0;
   CaptionDirection direction_ = CaptionDirection::Horizontal;
   int fontHeight_ = 15;
+  long role_ = 0;
   bool checkMode_ = false;
   bool checked_ = false;
   bool hover_ = false;

@@ -1,7 +1,10 @@
 #include "skin/win/bmp_menu.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
+#include "skin/win/control_accessible.h"
 #include "skin/win/gdi_objects.h"
 
 namespace ko {
@@ -70,8 +73,25 @@ bool CSubBmpMenu::Create(ScreenPoint position) {
     button.SetCaption(subItems_[j].textView(), 0, 1);
     button.SetTextRectCentredSingleLine({0, 0, r.width(), kMenuItemHeight});
     button.SetFontHeight(fontHeight_);
+    button.SetAccessibleRole(ROLE_SYSTEM_MENUITEM);
   }
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  NotifyAccessible(EVENT_SYSTEM_MENUPOPUPSTART, hwnd());
+  return true;
+}
+
+bool CSubBmpMenu::Describe(AccessibleFacts& facts) const {
+  const BmpMenuItems& list = MenuItemList();
+  if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(list.size())) facts.name = Text(list[itemIndex_].textView());
+  facts.role = ROLE_SYSTEM_MENUPOPUP;
+  facts.state = WindowState(hwnd(), false);
+  return true;
+}
+
+bool CBmpMenu::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName();
+  facts.role = ROLE_SYSTEM_MENUPOPUP;
+  facts.state = WindowState(hwnd(), false);
   return true;
 }
 
@@ -139,9 +159,11 @@ bool CBmpMenu::Create() {
     button.SetCaption(list[i].textView(), 0, 1);
     button.SetTextRectCentredSingleLine({0, 0, width, h});
     button.SetFontHeight(fontHeight_);
+    button.SetAccessibleRole(ROLE_SYSTEM_MENUITEM);
   }
   ShowWindow(hwnd(), SW_SHOW);
   UpdateWindow(hwnd());
+  NotifyAccessible(EVENT_SYSTEM_MENUPOPUPSTART, hwnd());
   return true;
 }
 
@@ -152,6 +174,7 @@ bool CBmpMenu::ContainsScreenPoint(POINT p) const {
 }
 
 void CBmpMenu::CloseSubMenu() {
+  subKeyItem_ = -1;
   if (!subMenu_) return;
   BmpMenuItems& list = MenuItemList();
   if (subMenu_->itemIndex() < static_cast<int>(list.size())) list[subMenu_->itemIndex()].subMenuOpen = 0;
@@ -197,6 +220,88 @@ void CBmpMenu::OnItemClicked(HWND button) {
   }
 }
 
+void CBmpMenu::HighlightKeyItem(int item, int subItem) {
+  if (keyItem_ >= 0 && keyItem_ < itemCount_) buttons_[keyItem_].ShowHighlight(false);
+  if (subMenu_ && subKeyItem_ >= 0 && subKeyItem_ < subMenu_->itemCount())
+    subMenu_->item(subKeyItem_).ShowHighlight(false);
+  keyItem_ = item;
+  subKeyItem_ = subMenu_ ? subItem : -1;
+  if (keyItem_ >= 0 && keyItem_ < itemCount_) buttons_[keyItem_].ShowHighlight(true);
+  if (subMenu_ && subKeyItem_ >= 0 && subKeyItem_ < subMenu_->itemCount())
+    subMenu_->item(subKeyItem_).ShowHighlight(true);
+}
+
+int CBmpMenu::NextStartingWith(int count, int from, char16_t letter, const std::function<TextView(int)>& text) {
+  const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+  for (int n = 1; n <= count; ++n) {
+    const int i = ((from + n) % count + count) % count;
+    const TextView t = text(i);
+    if (!t.empty() && upper(t[0]) == upper(letter)) return i;
+  }
+  return -1;
+}
+
+MenuKeyResult CBmpMenu::OnKey(UINT key) {
+  if (key == VK_ESCAPE || itemCount_ == 0) return MenuKeyResult::Close;
+  const BmpMenuItems& list = MenuItemList();
+  const bool inSub = subMenu_ && subKeyItem_ >= 0;
+  const int subCount = subMenu_ ? subMenu_->itemCount() : 0;
+  const auto openSub = [&](int item) {
+    if (item < 0 || !list[item].hasSubMenu) return;
+    if (!subMenu_ || subMenu_->itemIndex() != item) {
+      CloseSubMenu();
+      OpenSubMenu(item);
+    }
+    if (subMenu_ && subMenu_->itemCount() > 0) HighlightKeyItem(item, 0);
+  };
+  switch (key) {
+    case VK_UP:
+    case VK_DOWN: {
+      const int step = key == VK_DOWN ? 1 : -1;
+      if (inSub) {
+        HighlightKeyItem(keyItem_, ((subKeyItem_ + step) % subCount + subCount) % subCount);
+      } else {
+        CloseSubMenu();
+        const int from = keyItem_ < 0 ? (step > 0 ? -1 : 0) : keyItem_;
+        HighlightKeyItem(((from + step) % itemCount_ + itemCount_) % itemCount_, -1);
+      }
+      return MenuKeyResult::Handled;
+    }
+    case VK_RIGHT: openSub(keyItem_); return MenuKeyResult::Handled;
+    case VK_LEFT:
+      if (inSub) {
+        subMenu_->item(subKeyItem_).ShowHighlight(false);
+        CloseSubMenu();
+      }
+      return MenuKeyResult::Handled;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (inSub) {
+        subMenu_->item(subKeyItem_).Press();
+      } else if (keyItem_ >= 0 && list[keyItem_].hasSubMenu) {
+        openSub(keyItem_);
+      } else if (keyItem_ >= 0) {
+        buttons_[keyItem_].Press();
+      }
+      return MenuKeyResult::Handled;
+    default: break;
+  }
+  const bool letter = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+  if (!letter) return MenuKeyResult::Handled;
+  const char16_t c = static_cast<char16_t>(key);
+  if (inSub) {
+    const int j = NextStartingWith(subCount, subKeyItem_, c, [&](int k) { return subMenu_->itemText(k); });
+    if (j >= 0) HighlightKeyItem(keyItem_, j);
+  } else {
+    const int i = NextStartingWith(itemCount_, keyItem_, c, [&](int k) { return list[k].textView(); });
+    if (i >= 0) {
+      CloseSubMenu();
+      HighlightKeyItem(i, -1);
+    }
+  }
+  return MenuKeyResult::Handled;
+}
+
 void CBmpMenu::TearDown() {
   subMenu_.reset();
   for (CBitmapBtn& button : buttons_) button.Destroy();
@@ -231,7 +336,10 @@ LRESULT CBmpMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PostMessageW(opener_, kMenuChoiceMessage, choice.wParam, choice.lParam);
       return 0;
     }
-    case WM_DESTROY: TearDown(); return Default(message, wParam, lParam);
+    case WM_DESTROY:
+      NotifyAccessible(EVENT_SYSTEM_MENUPOPUPEND, hwnd());
+      TearDown();
+      return Default(message, wParam, lParam);
     default: return Default(message, wParam, lParam);
   }
 }

@@ -1,8 +1,13 @@
 // CBmpMenu and CSubBmpMenu: the skinned popup menu, a borderless popup of picture-button
 // items with at most one sub-menu beside it. A choice reaches the opener as 0x501; the
-// opener destroys the menu.
+// opener destroys the menu. The opener hands the menu its keys while it is open: Up and
+// Down walk the items, Right opens a sub-menu and Left closes it, Enter or Space choose
+// (through the item's own click), a letter goes to the next item starting with it, and
+// Escape asks the opener to close the menu.
 #pragma once
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include "platform/wide_text.h"
 #include "skin/menu_geometry.h"
@@ -18,6 +23,8 @@ struct MenuPictures {
   void Load(TextView normalPath, TextView overPath, TextView downPath, TextView disabledPath);
 };
 
+enum class MenuKeyResult { Handled, Close };
+
 class CSubBmpMenu : public SkinControl {
  public:
   CSubBmpMenu(HWND menu, int itemIndex, const std::vector<tagBMPMENUINFO>& subItems, const MenuPictures& pictures,
@@ -26,6 +33,10 @@ class CSubBmpMenu : public SkinControl {
   int itemIndex() const { return itemIndex_; }
   int width() const { return width_; }
   PixelRect ScreenRect() const;
+  int itemCount() const { return static_cast<int>(std::min(subItems_.size(), kMaxMenuItems)); }
+  CBitmapBtn& item(int j) { return buttons_[j]; }
+  TextView itemText(int j) const { return subItems_[j].textView(); }
+  bool Describe(AccessibleFacts& facts) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -64,6 +75,12 @@ class CBmpMenu : public SkinControl {
   const CSubBmpMenu* subMenu() const { return subMenu_.get(); }
   // Whether a screen point lies on the menu or its open sub-menu.
   bool ContainsScreenPoint(POINT p) const;
+  // A key while the menu is open (see above).
+  MenuKeyResult OnKey(UINT virtualKey);
+  // The item the keys stand on, and the sub-menu item (-1: none).
+  int keyItem() const { return keyItem_; }
+  int subKeyItem() const { return subKeyItem_; }
+  bool Describe(AccessibleFacts& facts) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -74,6 +91,9 @@ class CBmpMenu : public SkinControl {
   void OpenSubMenu(int item);
   void OnItemClicked(HWND button);
   void TearDown();
+  void HighlightKeyItem(int item, int subItem);
+  // The next item after `from` (wrapping) whose text starts with `letter`, -1 for none.
+  static int NextStartingWith(int count, int from, char16_t letter, const std::function<TextView(int)>& text);
 
   HWND opener_;
   MenuPictures items_, subMenus_;
@@ -83,6 +103,8 @@ class CBmpMenu : public SkinControl {
   int itemCount_ = 0;
   std::array<CBitmapBtn, kMaxMenuItems> buttons_;
   std::unique_ptr<CSubBmpMenu> subMenu_;
+  int keyItem_ = -1;
+  int subKeyItem_ = -1;
 };
 
 }  // namespace ko

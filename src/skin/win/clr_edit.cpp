@@ -1,5 +1,9 @@
 #include "skin/win/clr_edit.h"
 
+#include <oleacc.h>
+
+#include "skin/win/control_accessible.h"
+
 #include "text/interface_text.h"
 
 namespace ko {
@@ -40,6 +44,14 @@ LRESULT CClrEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_KEYUP && hwnd())
     PostMessageW(GetParent(hwnd()), kEditKeyMessage, wParam, GetDlgCtrlID(hwnd()));
   return result;
+}
+
+bool CClrEdit::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName();
+  facts.role = ROLE_SYSTEM_TEXT;
+  facts.value = WindowText(hwnd());
+  facts.state = WindowState(hwnd(), true);
+  return true;
 }
 
 }  // namespace ko

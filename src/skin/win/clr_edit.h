@@ -19,6 +19,8 @@ class CClrEdit : public SkinControl {
   void SetBackgroundColour(Colour colour) { backgroundColour_ = colour; Repaint(); }
 
   bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // An editable text named by its page, its text as the value.
+  bool Describe(AccessibleFacts& facts) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

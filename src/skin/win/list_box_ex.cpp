@@ -1,6 +1,11 @@
 #include "skin/win/list_box_ex.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
+
+#include <algorithm>
+
+#include "skin/win/control_accessible.h"
 
 #include "skin/win/zarvo_custom_control.h"
 #include "text/interface_text.h"
@@ -69,6 +74,16 @@ void CListBoxEx::Select(int index) { SendMessageW(hwnd(), LB_SETCURSEL, index, 0
 int CListBoxEx::Selected() const { return static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)); }
 int CListBoxEx::Count() const { return static_cast<int>(SendMessageW(hwnd(), LB_GETCOUNT, 0, 0)); }
 
+bool CListBoxEx::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName();
+  facts.role = ROLE_SYSTEM_LIST;
+  facts.state = WindowState(hwnd(), true);
+  const int count = Count();
+  for (int i = 0; i < count; ++i) facts.items.push_back(LineText(i));
+  facts.selectedItem = Selected();
+  return true;
+}
+
 Text CListBoxEx::LineText(int index) const {
   const LRESULT length = SendMessageW(hwnd(), LB_GETTEXTLEN, index, 0);
   if (length == LB_ERR || length < 0) return {};
@@ -127,6 +142,43 @@ void CListBoxEx::OnLeftDown(LPARAM position) {
   // The press is handled here instead of by the platform's list, which would have told the
   // parent that the selection changed; owners such as the macro-name popup wait for that.
   NotifyParent(LBN_SELCHANGE);
+}
+
+LPARAM CListBoxEx::LinePoint(int index) {
+  RECT line{}, client{};
+  GetClientRect(hwnd(), &client);
+  SendMessageW(hwnd(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line));
+  if (line.top < client.top || line.bottom > client.bottom) {
+    SendMessageW(hwnd(), LB_SETTOPINDEX, index, 0);
+    SendMessageW(hwnd(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line));
+  }
+  return MAKELPARAM((line.left + line.right) / 2, (line.top + line.bottom) / 2);
+}
+
+bool CListBoxEx::OnKey(WPARAM key) {
+  const int count = Count();
+  const int selected = Selected();
+  const bool menuKey = key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+  if (key != VK_UP && key != VK_DOWN && key != VK_RETURN && !menuKey) return false;
+  if (count == 0) return true;
+  if (key == VK_UP || key == VK_DOWN) {
+    const int step = key == VK_DOWN ? 1 : -1;
+    const int line = selected < 0 ? 0 : std::clamp(selected + step, 0, count - 1);
+    if (line == selected) return true;
+    const LPARAM at = LinePoint(line);
+    SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(hwnd(), WM_LBUTTONUP, 0, at);
+    return true;
+  }
+  if (selected < 0) return true;
+  const LPARAM at = LinePoint(selected);
+  if (menuKey) {
+    SendMessageW(hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(hwnd(), WM_RBUTTONUP, 0, at);
+  } else {
+    SendMessageW(hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  }
+  return true;
 }
 
 void CListBoxEx::NotifyParent(WORD code) {
@@ -254,6 +306,11 @@ LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (delayEdit_) return SendMessageW(delayEdit_, message, wParam, lParam);
+      if (OnKey(wParam)) return 0;
+      // Other keys would move the platform's selection without the click's notices.
+      return message == WM_SYSKEYDOWN ? Default(message, wParam, lParam) : 0;
     case WM_KEYUP:
     case WM_CHAR:
       if (delayEdit_) return SendMessageW(delayEdit_, message, wParam, lParam);

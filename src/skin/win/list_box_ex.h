@@ -30,6 +30,8 @@ class CListBoxEx : public SkinControl {
   int Selected() const;
   int Count() const;
   Text LineText(int index) const;
+  // A list named by its page, with its lines as items.
+  bool Describe(AccessibleFacts& facts) const override;
   int32_t LineData(int index) const;
   int hotLine() const { return hotLine_; }
 
@@ -55,6 +57,12 @@ class CListBoxEx : public SkinControl {
   void DrawLine(const DRAWITEMSTRUCT& item);
   void OnMouseMove(LPARAM position);
   void OnLeftDown(LPARAM position);
+  // The keys of a focused list, each as the click it stands for on a line: Up and Down
+  // press the line above or below, Enter double-clicks the selected line (edits it),
+  // Shift+F10 and the context-menu key right-click it. False for other keys.
+  bool OnKey(WPARAM virtualKey);
+  // The middle of line `index` in client coordinates, scrolled into view first.
+  LPARAM LinePoint(int index);
   void OnFocusFromInsertEdit();
 
   BrushObject background_;

@@ -1,9 +1,12 @@
 #include "skin/win/page_controls.h"
 
+#include <oleacc.h>
+
 #include <cstring>
 
 #include "platform/ini_transaction.h"
 #include "platform/profile_file.h"
+#include "skin/focus_order.h"
 #include "skin/skin_files.h"
 
 namespace ko {
@@ -13,6 +16,23 @@ namespace {
 RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool HasGlyph(const ControlSpec& c, const char* glyph) { return std::strcmp(c.glyph, glyph) == 0; }
+
+// What a button is to assistive technology, from what it looks like: switches and check
+// marks are check boxes, radio marks, stage tiles and rate segments pick one of a set,
+// fields open a menu. (A two-state push button reads as a radio button by itself.)
+long AccessibleRoleOf(const ControlSpec& c) {
+  if (HasGlyph(c, "radio")) return ROLE_SYSTEM_RADIOBUTTON;
+  if (HasGlyph(c, "check") || c.look == ControlLook::Switch) return ROLE_SYSTEM_CHECKBUTTON;
+  switch (c.look) {
+    case ControlLook::Tile:
+    case ControlLook::Segment: return ROLE_SYSTEM_RADIOBUTTON;
+    case ControlLook::Field: return ROLE_SYSTEM_BUTTONMENU;
+    case ControlLook::LinkText: return ROLE_SYSTEM_LINK;
+    case ControlLook::Text:
+    case ControlLook::Well: return ROLE_SYSTEM_STATICTEXT;
+    default: return ROLE_SYSTEM_PUSHBUTTON;
+  }
+}
 
 }  // namespace
 
@@ -67,6 +87,7 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
       case ControlKind::Button: {
         auto button = std::make_unique<CBitmapBtn>();
         button->Create(parent, rect, 0);
+        button->SetAccessibleRole(AccessibleRoleOf(entry));
         // Check boxes and radio marks sit at the left of their face and the text follows
         // them, wrapped when the face has room for two lines; other left-aligned captions
         // start at the face's left edge.
@@ -116,6 +137,7 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
     // A control without a place shows nowhere.
     if (entry.rect.empty()) shown_[i] = false;
   }
+  NameFromLabels();
   if (picturesWhenShown_) return;
   const Text backgroundPath = screen_.main.empty() ? Text() : skinFolder_ + screen_.main;
   main_ = inAdvance && inAdvance->path() == backgroundPath ? inAdvance->take() : loadPicture(screen_.main);
@@ -126,6 +148,18 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
   // The faces come with the state pictures; until then a face cut from the background is
   // all the first frame needs.
   GiveFaces([this](Picture which) -> const SkinImage& { return backgroundOr(which); }, false);
+}
+
+void PageControls::NameFromLabels() {
+  const int count = static_cast<int>(layout_->controls.size());
+  for (int i = 0; i < count; ++i) {
+    SkinControl* control = sliders_[i] ? static_cast<SkinControl*>(sliders_[i].get())
+                           : edits_[i] ? static_cast<SkinControl*>(edits_[i].get())
+                           : static_cast<SkinControl*>(lists_[i].get());
+    if (!control) continue;
+    const int label = labelFor(*layout_, i);
+    if (label >= 0) control->SetAccessibleName(captions_[label]);
+  }
 }
 
 SkinImage PageControls::loadPicture(const Text& name) const {
@@ -172,8 +206,8 @@ void PageControls::GiveFaces(const std::function<const SkinImage&(Picture)>& pic
     const PixelRect& r = entry.rect;
     if (CBitmapBtn* button = buttons_[i].get()) {
       if (entry.look != ControlLook::None || entry.captionNumber)
-        button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal), state(entry.sources.over),
-                          state(entry.sources.down), state(entry.sources.disabled));
+        button->SetImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),
+                          state(entry.sources.over), state(entry.sources.down), state(entry.sources.disabled));
     } else if (CPngHSliderBar* slider = sliders_[i].get()) {
       const bool filled = states && entry.sources.down != Picture::None;
       slider->SetTrackImages(r.left, r.top, r.width(), r.height(), picture(entry.sources.normal),

@@ -68,6 +68,9 @@ class PageControls {
 
  private:
   void Apply(int index);
+  // Edits, sliders and lists take the caption of the label beside or above them as their
+  // name for assistive technology; a page may name them otherwise afterwards.
+  void NameFromLabels();
   // Gives every button and slider its faces, cut from the full picture `picture` names;
   // without `states` only the normal face (the first frame's): no hover, pressed, disabled
   // or filled face.

@@ -2,6 +2,11 @@
 
 #include <windowsx.h>
 
+#include <oleacc.h>
+
+#include "skin/focus_order.h"
+#include "skin/win/control_accessible.h"
+#include "skin/win/focus_mark.h"
 #include "skin/win/gdi_objects.h"
 
 namespace ko {
@@ -48,8 +53,19 @@ void CPngHSlider::SetEnabledLook(bool enabled) {
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+bool CPngHSlider::Describe(AccessibleFacts& facts) const {
+  facts.name = track_ ? track_->accessibleName() : Text();
+  facts.role = ROLE_SYSTEM_SLIDER;
+  facts.value = decimal(value_);
+  facts.state = WindowState(hwnd(), true);
+  if (!enabled_) facts.state |= STATE_SYSTEM_UNAVAILABLE;
+  return true;
+}
+
 int CPngHSlider::MoveToValue(int value) {
+  const int before = value_;
   value_ = (value < range_.minimum || value > range_.maximum) ? range_.minimum : value;
+  if (value_ != before) NotifyAccessible(EVENT_OBJECT_VALUECHANGE, hwnd());
   const int left = ThumbLeftForValue(range_, TrackWidth(), width(), value_);
   if (hwnd()) MoveWindow(hwnd(), left, 0, width(), height(), TRUE);
   return left;
@@ -74,8 +90,41 @@ void CPngHSlider::EndDrag() {
   PostMessageW(track_->hwnd(), kSliderValueMessage, static_cast<WPARAM>(value_), id_);
 }
 
+bool CPngHSlider::OnKey(WPARAM virtualKey) {
+  SliderKey key;
+  switch (virtualKey) {
+    case VK_RIGHT: case VK_UP: key = SliderKey::Increase; break;
+    case VK_LEFT: case VK_DOWN: key = SliderKey::Decrease; break;
+    case VK_PRIOR: key = SliderKey::PageIncrease; break;
+    case VK_NEXT: key = SliderKey::PageDecrease; break;
+    case VK_HOME: key = SliderKey::Lowest; break;
+    case VK_END: key = SliderKey::Highest; break;
+    default: return false;
+  }
+  ShowFocusMarks();
+  if (!enabled_ || !IsWindowEnabled(track_->hwnd())) return true;
+  const std::optional<int> value = sliderValueForKey(range_, value_, key);
+  if (!value) return true;
+  track_->SetFillPosition(MoveToValue(*value));
+  PostMessageW(track_->hwnd(), kSliderValueMessage, static_cast<WPARAM>(value_), id_);
+  return true;
+}
+
+void CPngHSlider::RepaintTrack() {
+  if (track_ && track_->hwnd()) RedrawWindow(track_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 LRESULT CPngHSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_KEYDOWN:
+      if (OnKey(wParam)) return 0;
+      return Default(message, wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The mark goes round the whole track: the thumb is too small to carry it.
+      RepaintTrack();
+      if (message == WM_SETFOCUS) NotifyAccessible(EVENT_OBJECT_FOCUS, hwnd());
+      return Default(message, wParam, lParam);
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return TRUE;
     case WM_LBUTTONDOWN:
@@ -112,6 +161,13 @@ LRESULT CPngHSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // ---- track ---------------------------------------------------------------------------
+
+bool CPngHSliderBar::Describe(AccessibleFacts& facts) const {
+  thumb_.Describe(facts);
+  const bool unavailable = (facts.state & STATE_SYSTEM_UNAVAILABLE) != 0;
+  facts.state = WindowState(hwnd(), false) | (unavailable ? STATE_SYSTEM_UNAVAILABLE : 0);
+  return true;
+}
 
 bool CPngHSliderBar::Create(TextView thumbPicturePath, TextView disabledThumbPicturePath, const RECT& rect,
                             HWND parent, int id) {
@@ -153,6 +209,7 @@ void CPngHSliderBar::Paint() {
     auto* track = static_cast<CPngHSliderBar*>(self);
     track->emptyTrack_.DrawStretched(dc, 0, 0, width, height);
     track->filledTrack_.DrawPart(dc, 0, 0, track->fillPosition_ + 1, height);
+    if (ShowsFocusMark(track->thumb_.hwnd())) DrawFocusMark(dc, RECT{0, 0, width, height});
   }, this);
 }
 

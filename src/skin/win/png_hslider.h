@@ -1,6 +1,7 @@
 // CPngHSliderBar and CPngHSlider: the skinned horizontal slider, a track window with a
 // draggable thumb child. Values go to the parent as 0x446 (value, slider id) on a click
-// on the track and at the end of a drag.
+// on the track, at the end of a drag and for each slider key (arrows one step, Page Up and
+// Page Down a larger one, Home and End to the ends) while the thumb has the focus.
 #pragma once
 #include "platform/wide_text.h"
 #include "skin/slider_geometry.h"
@@ -24,6 +25,8 @@ class CPngHSlider : public SkinControl {
   int width() const { return picture_.width(); }
   int height() const { return picture_.height(); }
   void SetDraggable(bool draggable) { draggable_ = draggable; }
+  // A slider with its value, named by its track (the page names the track).
+  bool Describe(AccessibleFacts& facts) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -32,6 +35,9 @@ class CPngHSlider : public SkinControl {
   int TrackWidth() const;
   void Paint();
   void EndDrag();
+  // A slider key moves the thumb as a drag to that value would and reports the value.
+  bool OnKey(WPARAM virtualKey);
+  void RepaintTrack();
 
   CPngHSliderBar* track_ = nullptr;
   SkinImage picture_, disabledPicture_;
@@ -56,6 +62,8 @@ class CPngHSliderBar : public SkinControl {
   // The thumb's left edge, up to which the filled picture shows.
   void SetFillPosition(int left);
   CPngHSlider& thumb() { return thumb_; }
+  // The slider as its thumb tells it; the thumb alone takes the focus.
+  bool Describe(AccessibleFacts& facts) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

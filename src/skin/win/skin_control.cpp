@@ -1,5 +1,9 @@
 #include "skin/win/skin_control.h"
 
+#include <oleacc.h>
+
+#include "skin/win/control_accessible.h"
+
 namespace ko {
 namespace {
 
@@ -23,6 +27,14 @@ SkinControl* SkinControl::FromHandle(HWND window) {
 }
 
 bool SkinControl::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+bool SkinControl::Describe(AccessibleFacts&) const { return false; }
+
+void SkinControl::SetAccessibleName(TextView name) {
+  if (accessibleName_ == name) return;
+  accessibleName_ = Text(name);
+  NotifyAccessible(EVENT_OBJECT_NAMECHANGE, hwnd_);
+}
 
 bool SkinControl::CreateControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, DWORD exStyle,
                                 const RECT& r, HWND parent, int id) {
@@ -62,6 +74,11 @@ LRESULT CALLBACK SkinControl::Dispatch(HWND window, UINT message, WPARAM wParam,
     control->hwnd_ = nullptr;
     control->original_ = nullptr;
     return CallWindowProcW(original, window, message, wParam, lParam);
+  }
+  if (message == WM_GETOBJECT) {
+    AccessibleFacts facts;
+    if (control->Describe(facts))
+      if (const LRESULT answer = AnswerGetObject(window, wParam, lParam)) return answer;
   }
   return control->WindowProc(message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 // ReflectToControl, which every parent window calls first.
 #pragma once
 #include <windows.h>
+#include "skin/win/accessible_facts.h"
 
 namespace ko {
 
@@ -24,6 +25,14 @@ class SkinControl {
   // A notification about this control that its parent received; true when handled.
   virtual bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+  // What the control tells assistive technology; false leaves the window to the system's
+  // standard answer. The name a page gives (SetAccessibleName) goes before the control's own.
+  virtual bool Describe(AccessibleFacts& facts) const;
+  // The action assistive technology asks for (a button's press); false when there is none.
+  virtual bool DoDefaultAction() { return false; }
+  void SetAccessibleName(TextView name);
+  const Text& accessibleName() const { return accessibleName_; }
+
  protected:
   // Creates a window of a platform class or of RegisterCustomClass and binds it.
   bool CreateControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, DWORD exStyle, const RECT& rect,
@@ -36,6 +45,7 @@ class SkinControl {
   static LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
   WNDPROC original_ = nullptr;
+  Text accessibleName_;
 };
 
 // While one lives, the controls this thread makes directly on `parent` are created hidden,

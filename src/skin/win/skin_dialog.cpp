@@ -1,9 +1,12 @@
 #include "skin/win/skin_dialog.h"
 
 #include "platform/timing_trace.h"
+#include "skin/dialog_entries.h"
 #include "skin/dialog_title.h"
 #include "skin/skin_files.h"
+#include "skin/win/focus_mark.h"
 #include "skin/win/gdi_objects.h"
+#include "skin/win/keyboard_focus.h"
 #include "skin/win/skinned_paint.h"
 #include "text/interface_text.h"
 
@@ -88,6 +91,8 @@ bool SkinDialog::Build() {
   MoveWindow(hwnd(), 0, 0, width, height, FALSE);
   const int count = static_cast<int>(layout_.controls.size());
   for (int i = 0; i < count; ++i) controls_.SetShown(i, UsesControl(i));
+  if (CBitmapBtn* close = controls_.button(dialog_common::kClose); close && close->caption().empty())
+    close->SetAccessibleName(InterfaceText(u"NAMECLOSE"));
   controls_.ShowPage(true);
   return !main.empty();
 }
@@ -100,8 +105,25 @@ void SkinDialog::OnControlCommand(int index, int notification) {
 
 bool SkinDialog::PreTranslateMessage(MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
+  if (CBmpMenu* menu = OpenMenu()) {
+    // The menu has the activation: its keys come from its own window.
+    ShowFocusMarks();
+    const bool choosing = message.wParam == VK_RETURN || message.wParam == VK_SPACE;
+    if (message.wParam == VK_ESCAPE) {
+      OnEscapeKey();
+      return true;
+    }
+    if (!choosing || menu->keyItem() >= 0) {
+      menu->OnKey(static_cast<UINT>(message.wParam));
+      return true;
+    }
+  }
   if (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd)) return false;
+  if (message.wParam == VK_TAB) return MoveFocusByKey(controls_, {}, VK_TAB, GetKeyState(VK_SHIFT) < 0);
   if (message.wParam == VK_RETURN) {
+    const int focused = FocusedControl(controls_);
+    if (focused >= 0 && controls_.button(focused)) return false;  // the button presses itself
+    ShowFocusMarks();
     OnReturnKey();
     return true;
   }
@@ -110,6 +132,19 @@ bool SkinDialog::PreTranslateMessage(MSG& message) {
     return true;
   }
   return false;
+}
+
+void SkinDialog::OnReturnKey() {
+  if (CBitmapBtn* ok = controls_.button(dialog_common::kOk); ok && UsesControl(dialog_common::kOk)) ok->Press();
+}
+
+void SkinDialog::OnEscapeKey() {
+  CBitmapBtn* cancel = controls_.button(dialog_common::kCancel);
+  if (cancel && UsesControl(dialog_common::kCancel)) {
+    cancel->Press();
+    return;
+  }
+  EndDialog(kDialogCancel);
 }
 
 bool SkinDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

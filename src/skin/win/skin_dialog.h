@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 #include "platform/wide_text.h"
+#include "skin/win/bmp_menu.h"
 #include "skin/win/page_controls.h"
 #include "skin/win/skin_control.h"
 #include "skin/window_layout.h"
@@ -43,10 +44,15 @@ class SkinDialog : public SkinControl {
   // A command from control `index` of the table (a button click, an edit's notification).
   virtual void OnControlCommand(int index, int notification);
   // Every message of the dialog's loop before it is dispatched; true consumes it. The
-  // default swallows Enter and Escape (see OnReturnKey, OnEscapeKey).
+  // default walks the controls with Tab and Shift+Tab, leaves Enter to a focused button
+  // and otherwise turns Enter and Escape into OnReturnKey and OnEscapeKey.
   virtual bool PreTranslateMessage(MSG& message);
-  virtual void OnReturnKey() {}
-  virtual void OnEscapeKey() {}
+  // By default Enter presses OK and Escape presses Cancel, as their clicks would.
+  virtual void OnReturnKey();
+  virtual void OnEscapeKey();
+  // The dialog's open drop-down menu, which then takes the arrows, letters and a choosing
+  // Enter (nullptr: none open).
+  virtual CBmpMenu* OpenMenu() { return nullptr; }
   // Messages the base does not handle; true when handled, with `result` set.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // Painting after the background, into the off-screen bitmap.

@@ -1,5 +1,9 @@
 #include "skin/win/static_trans.h"
 
+#include <oleacc.h>
+
+#include "skin/win/control_accessible.h"
+
 #include "text/interface_text.h"
 
 namespace ko {
@@ -60,6 +64,15 @@ bool CStaticTrans::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& res
   }
   SetTextColor(dc, textColour_);
   result = reinterpret_cast<LRESULT>(answer);
+  return true;
+}
+
+bool CStaticTrans::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName().empty() ? WindowText(hwnd()) : accessibleName();
+  facts.role = ROLE_SYSTEM_STATICTEXT;
+  facts.state = WindowState(hwnd(), false);
+  // An empty label only keeps a place: there is nothing to read.
+  if (facts.name.empty()) facts.state |= STATE_SYSTEM_INVISIBLE;
   return true;
 }
 

@@ -20,6 +20,7 @@ class CStaticTrans : public SkinControl {
   void SetFont(int height, int weight = 400, bool italic = false);
 
   bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool Describe(AccessibleFacts& facts) const override;
 
  private:
   void Repaint();

@@ -1,6 +1,10 @@
 #include "skin/win/zarvo_custom_control.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
+
+#include "skin/win/control_accessible.h"
 
 #include "skin/list_rules.h"
 #include "skin/macro_display_layout.h"
@@ -115,5 +119,15 @@ LRESULT CZarvoMacroDisplay::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     default: return Default(message, wParam, lParam);
   }
 }
+
+bool CZarvoCustomControl::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName();
+  facts.role = accessibleRole();
+  facts.value = accessibleValue();
+  facts.state = WindowState(hwnd(), false);
+  return true;
+}
+
+long CZarvoCustomControl::accessibleRole() const { return ROLE_SYSTEM_STATICTEXT; }
 
 }  // namespace ko

@@ -10,6 +10,12 @@ namespace ko {
 class CZarvoCustomControl : public SkinControl {
  public:
   bool Create(HWND parent, const RECT& rect, int id, DWORD style = WS_CHILD | WS_VISIBLE);
+  // Named by its page; a display's text is its value.
+  bool Describe(AccessibleFacts& facts) const override;
+
+ protected:
+  virtual long accessibleRole() const;
+  virtual Text accessibleValue() const { return Text(); }
 };
 
 class CZarvoMacroDisplay : public CZarvoCustomControl {
@@ -20,6 +26,7 @@ class CZarvoMacroDisplay : public CZarvoCustomControl {
   const Text& text() const { return text_; }
 
  protected:
+  Text accessibleValue() const override { return text_; }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
