@@ -3,16 +3,16 @@
 // that read the file, put its own keys into that text and wrote it could write a change
 // the other program made meanwhile away. Each step here looks first:
 //
-//   1. The new bytes are written beside the file and flushed (nothing is in place yet).
-//   2. The file is opened so that others may still read it but no other writer may open
-//      it, and read: when it no longer holds what the merge read, nothing is written
-//      (Changed) and the caller merges again on what the file holds now.
-//   3. Under the same open, the new bytes go into the file. On Windows the flushed
-//      sibling is kept until then as a journal, so a process ended mid-write leaves the
-//      whole new text for the next start to put in place (finishInterruptedSaves).
-//      Natively (the test build) the sibling is renamed over the file instead, and a
-//      write that slipped in after the look shows in the old file (ReplacedOther).
-//   4. While another program holds the file for writing, the attempt is repeated for a
+//   1. On Windows the file is opened so that others may still read it but no other writer
+//      may open it, and read (mergeUnderLock): when it no longer holds what the merge read,
+//      nothing is written (Changed) and the caller merges again on what it holds now.
+//      Otherwise the new bytes go into the file under that same open, while a journal
+//      beside it holds them whole, so a process ended mid-write leaves the new text for
+//      the next start to put in place (finishInterruptedSaves).
+//   2. Natively (the test build) the new bytes are written beside the file and flushed,
+//      the file is read and compared, and the sibling is renamed over it; a write that
+//      slipped in after the look shows in the old file (ReplacedOther).
+//   3. While another program holds the file for writing, the attempt is repeated for a
 //      moment of clock time, then left to the caller's own patience.
 #pragma once
 #include <functional>

@@ -102,12 +102,13 @@ Text temporaryNameFor(const Text& target) {
          decimal(static_cast<int32_t>(counter++)) + u".tmp";
 }
 
-// The new contents, whole and flushed, under the name that tells a later start that an
-// in-place write may have been cut short (see finishInterruptedSaves). Empty when it could
-// not be made.
-Text writeJournal(const Text& target, const std::string& bytes, bool flush) {
+// The new contents, whole, under the name that tells a later start that an in-place write
+// may have been cut short (see finishInterruptedSaves). Not flushed: it is there for a
+// process ended mid-write, which leaves the system's caches intact. Empty when it could not
+// be made.
+Text writeJournal(const Text& target, const std::string& bytes) {
   const Text temporary = temporaryNameFor(target);
-  if (!writeNew(temporary, bytes, flush)) {
+  if (!writeNew(temporary, bytes, false)) {
     DeleteFileW(wide(temporary));
     return {};
   }
@@ -142,37 +143,25 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
             {}};
   }
   // The look and the write happen under one open that lets others read but no other writer
-  // in, so no write can land between them. A rename could not do that: the profile functions
-  // open, read, close, then rewrite the file, and a rewrite that landed between the look and
-  // the rename was undone by it, and the other program then counted on from the undone value.
-  const Text journal = writeJournal(target, bytes, true);
-  if (journal.empty()) return {CheckedOutcome::Failed, {}};
-  HANDLE file = CreateFileW(wide(target), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    DeleteFileW(wide(journal));
-    if (sharingRefused(error)) return {CheckedOutcome::InUse, {}};
-    return {error == ERROR_FILE_NOT_FOUND ? CheckedOutcome::Changed : CheckedOutcome::Failed, {}};
+  // in (mergeUnderLock), so no write can land between them. A rename could not do that: the
+  // profile functions open, read, close, then rewrite the file, and a rewrite that landed
+  // between the look and the rename was undone by it, and the other program then counted
+  // on from the undone value.
+  bool changed = false;
+  const LockedMerge merged = mergeUnderLock(path, [&](const std::string& now) {
+    changed = now != *expected;
+    return changed ? now : bytes;
+  });
+  switch (merged) {
+    case LockedMerge::Written: return {CheckedOutcome::Replaced, {}};
+    case LockedMerge::Unchanged: return {changed ? CheckedOutcome::Changed : CheckedOutcome::Replaced, {}};
+    case LockedMerge::Held: return {CheckedOutcome::InUse, {}};
+    case LockedMerge::Missing: return {CheckedOutcome::Changed, {}};
+    case LockedMerge::Failed:
+    case LockedMerge::Unsupported: break;
   }
-  std::string now;
-  if (!readAllFrom(file, now) || now != *expected) {
-    CloseHandle(file);
-    DeleteFileW(wide(journal));
-    return {CheckedOutcome::Changed, {}};
-  }
-  // No flush under the open: the service's profile functions cannot write while it lasts,
-  // and a write of theirs that is refused is a click they never count. The journal beside
-  // the file was flushed before.
-  if (!writeOverThenClose(file, bytes, now.size(), false)) {
-    // The file may hold part of the new text: the journal holds all of it.
-    if (renameOver(journal, target)) return {CheckedOutcome::Replaced, {}};
-    return {CheckedOutcome::Failed, {}};
-  }
-  DeleteFileW(wide(journal));
-  return {CheckedOutcome::Replaced, {}};
+  return {CheckedOutcome::Failed, {}};
 }
-
 
 LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const std::string&)>& merge) {
   if (path.empty()) return LockedMerge::Failed;
@@ -200,10 +189,10 @@ LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const 
     CloseHandle(file);
     return LockedMerge::Unchanged;
   }
-  // Everything under the open is kept short, the writers it keeps out fail meanwhile: the
-  // journal is not flushed (it is there for a process ended mid-write, which leaves the
-  // system's caches intact), nor is the file.
-  const Text journal = writeJournal(target, bytes, false);
+  // Everything under the open is kept short, the writers it keeps out fail meanwhile (a
+  // write of the profile functions that is refused is a click a service never counts):
+  // neither the journal nor the file is flushed.
+  const Text journal = writeJournal(target, bytes);
   if (journal.empty()) {
     CloseHandle(file);
     return LockedMerge::Failed;

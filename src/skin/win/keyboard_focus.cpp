@@ -7,12 +7,12 @@ namespace ko {
 
 namespace {
 
-bool TakesFocus(const ControlSpec& spec) {
-  switch (spec.kind) {
+bool TakesFocus(const ControlSpec& entry) {
+  switch (entry.kind) {
     case ControlKind::Button:
       // Captions drawn as buttons and the wells that show a value do nothing when clicked.
-      return spec.look != ControlLook::Text && spec.look != ControlLook::Well &&
-             (spec.look != ControlLook::None || spec.captionNumber != 0);
+      return entry.look != ControlLook::Text && entry.look != ControlLook::Well &&
+             (entry.look != ControlLook::None || entry.captionNumber != 0);
     case ControlKind::Slider:
     case ControlKind::Edit:
     case ControlKind::List: return true;
