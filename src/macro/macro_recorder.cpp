@@ -31,6 +31,9 @@ void MacroRecorder::start(bool insertMode) {
   // starts a new recording and must not be taken for a repeat.
   state_.previousKey = 0;
   state_.previousFlags = 0;
+  state_.lastRow = -1;
+  state_.lastRowCount = 0;
+  state_.heldAtStart = 0;
 }
 
 void MacroRecorder::startFresh(MacroEditor& editor) {
@@ -43,6 +46,22 @@ void MacroRecorder::startInsert() { start(true); }
 void MacroRecorder::stop() {
   state_.active = false;
   state_.insertMode = false;
+}
+
+bool MacroRecorder::stopByKey(MacroEditor& editor, uint32_t virtualKey) {
+  const bool pressRecorded = state_.active && state_.lastRowCount > 0 &&
+                             state_.previousKey == static_cast<int32_t>(virtualKey) &&
+                             (state_.previousFlags & kKeystrokeReleased) == 0;
+  const int row = state_.lastRow;
+  const int rows = state_.lastRowCount;
+  stop();
+  if (!pressRecorded) return false;
+  for (int n = 0; n < rows; ++n) {
+    editor.select(row - n);
+    editor.deleteSelected();
+  }
+  editor.select(row - rows);
+  return true;
 }
 
 bool MacroRecorder::placeAfter(MacroEditor& editor, int row) {
@@ -72,6 +91,10 @@ uint32_t MacroRecorder::delayBefore(MacroEditor& editor, uint32_t now) {
 
 bool MacroRecorder::keystroke(MacroEditor& editor, uint32_t virtualKey, uint32_t flags, uint32_t now) {
   if (!state_.active || !isKnownFlags(flags)) return false;
+  if (state_.heldAtStart != 0 && virtualKey == state_.heldAtStart) {
+    state_.heldAtStart = 0;  // its release, or a new press of it that then counts
+    if (flags & kKeystrokeReleased) return false;
+  }
   if (static_cast<int32_t>(virtualKey) == state_.previousKey && static_cast<int32_t>(flags) == state_.previousFlags)
     return false;  // a held key repeats its press
   if (editor.count() >= kRecordingStepLimit) return false;
@@ -86,8 +109,14 @@ bool MacroRecorder::keystroke(MacroEditor& editor, uint32_t virtualKey, uint32_t
   steps.emplace_back(keyStep(VkToHid(virtualKey), !released), recordedKeyName(virtualKey));
 
   int at = state_.insertMode && editor.selectedRow() >= 0 ? editor.selectedRow() + 1 : editor.count();
-  for (auto& [step, text] : steps) editor.insertStep(at++, step, std::move(text));
+  state_.lastRowCount = 0;
+  for (auto& [step, text] : steps)
+    if (editor.insertStep(at, step, std::move(text))) {
+      ++at;
+      ++state_.lastRowCount;
+    }
   editor.select(at - 1);
+  state_.lastRow = at - 1;
 
   state_.hasLastTick = true;
   state_.lastTick = now;

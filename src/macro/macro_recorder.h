@@ -25,6 +25,11 @@ struct RecordingState {
   uint32_t lastTick = 0;  // tick of the previous accepted keystroke
   int32_t previousKey = 0;
   int32_t previousFlags = 0;
+  // Where the last keystroke went: its key row and how many rows it added (a delay first).
+  int lastRow = -1;
+  int lastRowCount = 0;
+  // A key that was down when the recording started: its release is dropped.
+  uint32_t heldAtStart = 0;
 };
 
 // The display name of a recorded key: the Windows keys get names of their own.
@@ -39,7 +44,14 @@ class MacroRecorder {
   void startFresh(MacroEditor& editor);
   // "INSERTNEWACT": the steps stay and keystrokes go after the selected row.
   void startInsert();
+  // The key that started the recording (Space or Enter on Record) is still down: its
+  // release, which the hook reports next, belongs to no macro.
+  void skipReleaseOf(uint32_t virtualKey) { state_.heldAtStart = virtualKey; }
   void stop();
+  // The stop button pressed with a key (Space or Enter): the hook saw that key's press on
+  // its way to the button and recorded it, but it belongs to no macro; it goes with the
+  // delay before it. True when the steps changed.
+  bool stopByKey(MacroEditor& editor, uint32_t virtualKey);
   // A click on row `row` of the step list while recording: the next keystrokes go after
   // that row, as the highlight then shows. A click outside the rows moves nothing. True
   // when the insertion point moved.

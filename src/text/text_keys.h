@@ -15,15 +15,16 @@ inline constexpr const char16_t* kInterfaceTextKeys[] = {
     u"LEDMODE6", u"LEDMODEDIR1", u"LEDMODEDIR2", u"LEDMODEDIR3", u"LEDMODEDIR4", u"LEDSWITCH",
     u"LOCK_PC", u"MACRO", u"MACROCOMMAND", u"MACROFILENAME", u"MEDIACOMMAND", u"MENU", u"MIDDLE",
     u"MOVEDOWN", u"MOVELEFT", u"MOVERIGHT", u"MOVEUP", u"MS", u"MUTE", u"NAMECLOSE", u"NAMECOLOUR",
-    u"NAMEDOUBLECLICK", u"NAMEKEYS", u"NAMELESS", u"NAMEMINIMISE", u"NAMEMORE", u"NAMESLOT",
-    u"NAMESTEPS", u"NAMEWHEEL", u"NEW", u"NEWMACRO", u"NEXT", u"OFFBUTTON", u"OPEN_EXPLORER",
-    u"PASTE", u"PASTEACT", u"PLAYPAUSE", u"PREVIOUS", u"PRINT", u"PROFILEDOWN", u"PROFILEUP",
-    u"RUN", u"SAVE", u"SCROLLDOWN", u"SCROLLLEFT", u"SCROLLRIGHT", u"SCROLLUP", u"SELECTALL",
-    u"SHIFT", u"SHIFT1", u"SHIFT2", u"SHIFT3", u"SHIFT4", u"SHIFT5", u"SHOW_DESKTOP", u"STOP",
-    u"SWAP_WINDOWS", u"UNDO", u"VOLUMEDOWN", u"VOLUMEUP", u"WARN1", u"WARN2", u"WARN3", u"XSHOOT",
+    u"NAMEDOUBLECLICK", u"NAMEKEYS", u"NAMELESS", u"NAMEMINIMISE", u"NAMEMORE", u"NAMEPAUSE",
+    u"NAMESHOTS", u"NAMESLOT", u"NAMESTEPS", u"NAMEWHEEL", u"NEW", u"NEWMACRO", u"NEXT",
+    u"OFFBUTTON", u"OPEN_EXPLORER", u"PASTE", u"PASTEACT", u"PLAYPAUSE", u"PREVIOUS", u"PRINT",
+    u"PROFILEDOWN", u"PROFILEUP", u"RUN", u"SAVE", u"SCROLLDOWN", u"SCROLLLEFT", u"SCROLLRIGHT",
+    u"SCROLLUP", u"SELECTALL", u"SHIFT", u"SHIFT1", u"SHIFT2", u"SHIFT3", u"SHIFT4", u"SHIFT5",
+    u"SHOW_DESKTOP", u"STOP", u"SWAP_WINDOWS", u"UNDO", u"VOLUMEDOWN", u"VOLUMEUP", u"WARN1",
+    u"WARN2", u"WARN3", u"XSHOOT",
 };
 
 inline constexpr size_t kInterfaceTextKeyCount = sizeof kInterfaceTextKeys / sizeof kInterfaceTextKeys[0];
-static_assert(kInterfaceTextKeyCount == 93, "every interface text key, once");
+static_assert(kInterfaceTextKeyCount == 95, "every interface text key, once");
 
 }  // namespace ko

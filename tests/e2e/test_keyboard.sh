@@ -3,7 +3,8 @@
 # the window (the pointer waits in the screen's far corner). From the start page to the
 # button page, a keyboard key through key capture on slot 4 and rapid fire on slot 5,
 # profile 2, DPI stage 3 and its level, polling 1000 Hz, lighting off and on and its
-# brightness, back to the start page. After every step the file holds the change and the
+# brightness and colour, a macro recorded, renamed, picked from the name list and given to
+# a button through the chooser, back to the start page. After every step the file holds the change and the
 # service heard it after the save. At each page, menu and dialog a screen reader's view
 # (the accessibility probe, from its own process) finds every control named, with a role,
 # and states and values as the file says; the same walk runs once more in Chinese.
@@ -45,8 +46,14 @@ speaks() { # language, where
   printf '%s\n' "$view" | python3 "$CHECK" check "$1"
 }
 state_of() { probe | python3 "$CHECK" state "$1"; }
+MACROS="$SETTINGS_DIR/Macro"
+STATE="$REPO/tests/e2e/macro_state.py"
+list_is() { python3 "$STATE" list "$INI" "$@"; }
+macro_is() { python3 "$STATE" macro "$MACROS/$1.macro" "$2" "${@:3}"; }
+button_is() { python3 "$STATE" button "$INI" "$@"; }
 value_of() { probe | python3 "$CHECK" value "$1"; }
 focused() { probe | python3 "$CHECK" focused; }
+focus_is() { [ "$(focused)" = "$1" ]; }
 has_bit() { [ $(( $1 & $2 )) != 0 ]; }
 # Presses Tab until the control named `name` has the focus (at most a page's worth). A
 # probe that finds no focus (the program busy saving) is asked again before the next Tab.
@@ -179,12 +186,77 @@ expect "Tab reaches the brightness slider" tab_to "Brightness"
 keys End Home
 expect "End and Home move the brightness and tell the service" heard 1227 0 0 "$n"
 expect "the slider reads 1" is "$(value_of Brightness)" 1
+# The colour: Tab walks into its fields; a code typed into "#", then red stepped by the
+# arrows (Up one, Page Up sixteen) from its field, reached back by Shift+Tab.
+expect "Tab reaches the colour code field" tab_to "#"
+xdotool type --delay 80 0a1428; sleep 0.6
+expect "the typed code is the colour" wait_for 10 setting_is Setting LedColor $((0x0a1428))
+n=$(notices 1227 0 0)
+keys shift+Tab shift+Tab shift+Tab
+expect "Shift+Tab goes back to the red field" is "$(focused)" "R"
+keys Up Prior
+expect "Up and Page Up make red 40 + 17" wait_for 10 setting_is Setting LedColor $((0x0a1439))
+expect "the service hears the colour with 1227" heard 1227 0 0 "$n"
+expect "the red field reads 57" is "$(value_of R)" 57
 shot lighting >/dev/null
 keys Escape
 expect "back on the start page" wait_for 10 shows_page "$SKINS" main_main.png
+
+# Macros: a new one, two keys recorded without delays (Space on Stop ends the recording and
+# is no part of it), renamed, a second one, the name list by keys, and the first given to
+# button 6 of profile 2 through the chooser's name list.
 keys Tab Tab Tab Return
 expect "the macro page speaks" speaks en macros
+expect "Tab reaches New" tab_to "New"
+keys space
+expect "Space on New makes Macro1" wait_for 10 list_is Macro1
+expect "Tab reaches No delays" tab_to "No delays"
+keys space
+expect "Tab reaches Record" tab_to "Record"
+keys space
+expect "the recording hands the focus on to Stop" is "$(focused)" "Stop"
+keys a b space
+expect "Space on Stop keeps a and b, and not the Space" wait_for 10 macro_is Macro1 0 840400 040400 840500 040500
+expect "the focus goes back to Record" is "$(focused)" "Record"
+shot macro-recorded >/dev/null
+expect "Tab reaches Rename" tab_to "Rename"
+keys space
+sleep 2.5
+expect "the rename dialog speaks" speaks en rename
+keys ctrl+a
+xdotool type --delay 80 Keys
+keys Return
+expect "Enter in the rename dialog renames Macro1 to Keys" wait_for 10 list_is Keys
+expect "Keys.macro holds the two keys" macro_is Keys 0 840400 040400 840500 040500
+expect "Tab reaches New again" tab_to "New"
+keys space
+expect "a second macro, Macro1" wait_for 10 list_is Keys Macro1
+expect "Tab reaches the name field" tab_to "Macro: Macro1"
+keys space
+expect "the name list speaks" speaks en name-list
+keys Up Home Return
+expect "Home and Enter in the name list open Keys" wait_for 10 focus_is "Macro: Keys"
 keys Escape
+expect "back on the start page" wait_for 10 shows_page "$SKINS" main_main.png
+n=$(notices 1299 1 5)
+keys Return
+expect "Tab reaches slot 6 of profile 2" tab_to "Button 6: DPI Up"
+keys Return m m Return
+dialog=$(wait_window Macro 20) || dialog=""
+expect "Macro in the slot's menu opens the chooser" test -n "$dialog"
+sleep 1
+expect "the chooser speaks" speaks en chooser
+expect "the chooser starts on its name field" is "$(focused)" "Macro: Keys"
+keys space
+expect "the chooser's name list speaks" speaks en chooser-list
+keys Down Down Up
+shot chooser-list >/dev/null
+keys Return
+expect "Tab reaches OK" tab_to "OK"
+keys Return
+expect "the service hears 1299 (1, 5)" heard 1299 1 5 "$n"
+expect "profile 2's button 6 plays Keys" wait_for 10 button_is GROUP1 6 0 Keys
+shot macro-assigned >/dev/null
 kocfg_stop
 sim_stop
 

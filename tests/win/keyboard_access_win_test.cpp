@@ -10,6 +10,9 @@
 
 #include <vector>
 
+#include "macro/macro_list.h"
+#include "macro/win/macro_name_menu.h"
+#include "perf/win/own_color_select.h"
 #include "skin/win/bitmap_btn.h"
 #include "skin/win/bmp_menu.h"
 #include "skin/win/png_hslider.h"
@@ -202,6 +205,69 @@ TEST_F(KeyboardAndAccess, MenusAreWalkedByArrowsLettersAndChooseThroughTheirItem
   ASSERT_EQ(choices.size(), 1u);
   EXPECT_EQ(choices[0].wParam, PackSubMenuReport(3, 2, 9).wParam);  // item 3, sub-item 2
   EXPECT_EQ(menu.OnKey(VK_ESCAPE), MenuKeyResult::Close);
+}
+
+// The two windows that never take the focus or are several fields in one: the macro-name
+// popup gets its owner's keys, and lights rows without choosing until Enter; the colour
+// picker's fields are walked by Tab and step by the arrows, each step a pick.
+TEST_F(KeyboardAndAccess, TheNamePopupAndTheColourPickerAnswerTheirOwnersKeys) {
+  MacroList macros;
+  for (const char16_t* name : {u"Fire", u"Burst", u"Walk", u"Fast"}) macros.append(name);
+  CMacroNameMenu popup(parent_);
+  popup.SetPosition(20, 20);
+  ASSERT_TRUE(popup.Create(macros, dir_.folder()));
+  CListBoxEx& list = popup.list();
+  EXPECT_EQ(popup.OnKey(VK_SHIFT), NameMenuKey::Taken);
+  EXPECT_EQ(list.Selected(), -1);
+  popup.OnKey(VK_DOWN);
+  EXPECT_EQ(list.Selected(), 0);
+  popup.OnKey('F');  // the next name with F after Fire
+  EXPECT_EQ(list.Selected(), 3);
+  popup.OnKey('F');  // and round again
+  EXPECT_EQ(list.Selected(), 0);
+  popup.OnKey(VK_UP);
+  EXPECT_EQ(list.Selected(), 0);
+  popup.OnKey(VK_END);
+  popup.OnKey(VK_UP);
+  EXPECT_EQ(list.Selected(), 2);
+  test::PumpMessages();
+  EXPECT_TRUE(heardOf(kMacroNameChosenMessage).empty()) << "lighting a row chooses nothing";
+  EXPECT_EQ(popup.OnKey(VK_RETURN), NameMenuKey::Taken);
+  test::PumpMessages();
+  auto chosen = heardOf(kMacroNameChosenMessage);
+  ASSERT_EQ(chosen.size(), 1u);
+  EXPECT_EQ(chosen[0].wParam, 2u);  // Walk
+  EXPECT_EQ(popup.OnKey(VK_TAB), NameMenuKey::NotMine);
+  EXPECT_EQ(popup.OnKey(VK_ESCAPE), NameMenuKey::Close);
+
+  COwnColorSelect picker;
+  ASSERT_TRUE(picker.Create(parent_, {0, 0, 230, 260}, 300, dir_.folder()));
+  picker.Reset(Rgb(16, 0, 250));
+  ShowWindow(picker.hwnd(), SW_SHOW);
+  SetFocus(picker.hwnd());  // as Tab gives it: on to the red field
+  const HWND red = GetDlgItem(picker.hwnd(), picker_field::kRed);
+  EXPECT_EQ(GetFocus(), red);
+  EXPECT_FALSE(picker.OnKey(VK_TAB, true)) << "Shift+Tab before the first field leaves the picker";
+  g_heard.clear();
+  EXPECT_TRUE(picker.OnKey(VK_UP, false));
+  EXPECT_TRUE(picker.OnKey(VK_PRIOR, false));
+  EXPECT_TRUE(picker.OnKey(VK_TAB, false));
+  EXPECT_EQ(GetFocus(), GetDlgItem(picker.hwnd(), picker_field::kGreen));
+  EXPECT_TRUE(picker.OnKey(VK_DOWN, false));  // green stays at 0, and says so again
+  picker.OnKey(VK_TAB, false);
+  picker.OnKey(VK_TAB, false);
+  const HWND hex = GetDlgItem(picker.hwnd(), picker_field::kHex);
+  EXPECT_EQ(GetFocus(), hex);
+  EXPECT_FALSE(picker.OnKey(VK_UP, false)) << "the colour code has no steps";
+  EXPECT_FALSE(picker.OnKey(VK_TAB, false)) << "Tab after the last field leaves the picker";
+  test::PumpMessages();
+  std::vector<WPARAM> picks;
+  for (const Heard& h : heardOf(kColourPickedMessage)) picks.push_back(h.wParam);
+  EXPECT_EQ(picks, (std::vector<WPARAM>{Rgb(17, 0, 250), Rgb(33, 0, 250), Rgb(33, 0, 250)}));
+  wchar_t text[16] = {};
+  GetWindowTextW(hex, text, 16);
+  EXPECT_STREQ(text, L"fa0021");  // as "LedColor" holds it
+  EXPECT_EQ(speak(red).value, L"33");
 }
 
 }  // namespace

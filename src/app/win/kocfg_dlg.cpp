@@ -112,6 +112,10 @@ bool CKocfgDlg::PreTranslateMessage(const MSG& message) {
   if (!ours) return false;
   if (!keyDown) return (message.message == WM_CHAR || message.message == WM_KEYUP) && key == VK_ESCAPE;
   MainPage* page = PageById(currentPage_);
+  if (page && page->OnOwnKey(key, GetKeyState(VK_SHIFT) < 0, FocusedControl(page->controls()))) {
+    ShowFocusMarks();
+    return true;
+  }
   if (page && OnPageKey(*page, key, message.message == WM_SYSKEYDOWN)) return true;
   // Enter goes to a focused control, never to the window itself.
   return (key == VK_RETURN && message.hwnd == hwnd()) || key == VK_ESCAPE;
@@ -132,7 +136,30 @@ bool CKocfgDlg::OnPageKey(MainPage& page, UINT key, bool alt) {
     if (CBitmapBtn* pressed = button >= 0 ? controls.button(button) : nullptr) pressed->Press();
     return true;
   }
-  return !alt && MoveFocusByKey(controls, page.keyGroups(), key, GetKeyState(VK_SHIFT) < 0);
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  if (key == VK_TAB && !alt && TabThroughWindowButtons(page, shift)) return true;
+  return !alt && MoveFocusByKey(controls, page.keyGroups(), key, shift);
+}
+
+// The window's minimise and close buttons belong to the start page but stand on every
+// page: on the others Tab reaches them after the page's last control and Shift+Tab before
+// its first, so the window can be closed from any page without a pointer.
+bool CKocfgDlg::TabThroughWindowButtons(MainPage& page, bool shift) {
+  if (&page == start_) return false;
+  const HWND buttons[2] = {start_->minimiseButton(), start_->closeButton()};
+  const HWND focus = GetFocus();
+  const int at = focus == buttons[0] ? 0 : focus == buttons[1] ? 1 : -1;
+  PageControls& controls = page.controls();
+  if (at < 0 && !TabWouldWrap(controls, shift)) return false;
+  ShowFocusMarks();
+  const int next = at < 0 ? (shift ? 1 : 0) : at + (shift ? -1 : 1);
+  if (next == 0 || next == 1) {
+    SetFocus(buttons[next]);
+    return true;
+  }
+  const int target = shift ? LastFocusable(controls) : FirstFocusable(controls);
+  if (target >= 0) FocusControl(controls, target);
+  return true;
 }
 
 void CKocfgDlg::FocusPage(MainPage& page) {

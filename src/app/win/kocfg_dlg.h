@@ -44,6 +44,7 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   // groups, Escape as the page's Back; Enter and Escape never close the window.
   bool PreTranslateMessage(const MSG& message);
   bool OnPageKey(MainPage& page, UINT virtualKey, bool alt);
+  bool TabThroughWindowButtons(MainPage& page, bool shift);
   // Gives the shown page's first control (or its own choice) the focus.
   void FocusPage(MainPage& page);
   void EndModal(int result);

@@ -144,4 +144,9 @@ std::vector<KeyGroup> LightingPage::keyGroups() const { return {{lp::kLightOff, 
 
 int LightingPage::backButton() const { return lp::kBack; }
 
+// The colour picker walks its own fields before Tab leaves it.
+bool LightingPage::OnOwnKey(UINT key, bool shift, int focused) {
+  return focused == lp::kColourPicker && picker_.OnKey(key, shift);
+}
+
 }  // namespace ko

@@ -19,6 +19,7 @@ class LightingPage : public MainPage, private LightingView {
   void Refresh() override;
   bool OnCommand(HWND control) override;
   std::vector<KeyGroup> keyGroups() const override;
+  bool OnOwnKey(UINT virtualKey, bool shift, int focused) override;
   int backButton() const override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnMenuChoice(WPARAM wParam, LPARAM lParam) override;

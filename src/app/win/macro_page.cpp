@@ -251,15 +251,25 @@ void MacroPage::StartRecording(bool insertMode) {
   if (insertMode) recorder_.startInsert();
   else recorder_.startFresh(editor());
   window_.hook().Enable(1);
+  for (const UINT key : {VK_SPACE, VK_RETURN})
+    if (GetKeyState(key) < 0) recorder_.skipReleaseOf(key);
   FillList();
+  const bool keyboardOnRecord = FocusedControl(controls_) == macro_page::kRecord;
   UpdateStates();
+  // Record turns grey as it starts: the focus goes on to Stop, so that someone at the
+  // keyboard ends the recording with one key and no Tab of theirs is recorded.
+  if (keyboardOnRecord) FocusControl(controls_, macro_page::kStop);
 }
 
 void MacroPage::StopRecording() {
-  recorder_.stop();
+  const UINT key = controls_.button(macro_page::kStop)->pressingKey();
+  if (key != 0) recorder_.stopByKey(editor(), key);
+  else recorder_.stop();
   window_.hook().Enable(0);
   WriteDelayField();
+  const bool keyboardOnStop = FocusedControl(controls_) == macro_page::kStop;
   AfterStepsChanged(false);
+  if (keyboardOnStop) FocusControl(controls_, macro_page::kRecord);
 }
 
 void MacroPage::EditDelay(int row) {
@@ -524,6 +534,14 @@ void MacroPage::PaintOver(HDC dc) {
 std::vector<KeyGroup> MacroPage::keyGroups() const { return {{macro_page::kDelayRecorded, 3}}; }
 
 int MacroPage::backButton() const { return macro_page::kBack; }
+
+bool MacroPage::OnOwnKey(UINT key, bool, int) {
+  if (!namePopup_) return false;
+  const NameMenuKey taken = namePopup_->OnKey(key);
+  if (taken == NameMenuKey::Taken) return true;
+  ClosePopups();
+  return taken == NameMenuKey::Close;
+}
 
 // Delete in the step list removes the selected step, as the button beside the list does.
 int MacroPage::buttonForKey(UINT key, int focused) const {

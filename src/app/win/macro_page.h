@@ -24,6 +24,7 @@ class MacroPage : public MainPage {
   std::vector<KeyGroup> keyGroups() const override;
   int backButton() const override;
   int buttonForKey(UINT virtualKey, int focused) const override;
+  bool OnOwnKey(UINT virtualKey, bool shift, int focused) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnMenuChoice(WPARAM wParam, LPARAM lParam) override;
   void ClosePopups() override;

@@ -61,6 +61,10 @@ class MainPage {
   virtual int firstFocus() const { return -1; }
   // The button a key presses while control `focused` has the focus (-1: none).
   virtual int buttonForKey(UINT /*virtualKey*/, int /*focused*/) const { return -1; }
+  // A key before the window's own handling: for a popup of the page's that is open (it
+  // never has the focus) or a control of several parts that has the focus (`focused`, -1
+  // for none). True when the page used it.
+  virtual bool OnOwnKey(UINT /*virtualKey*/, bool /*shift*/, int /*focused*/) { return false; }
 
   PageControls& controls() { return controls_; }
   const SkinImage& background() const { return controls_.background(); }

@@ -3,6 +3,7 @@
 #include "assign/dialog_layouts.h"
 #include "skin/win/clr_edit.h"
 #include "skin/win/png_hslider.h"
+#include "text/interface_text.h"
 
 namespace ko {
 
@@ -24,6 +25,10 @@ void CGunfireDlg::OnInitDialog() {
   SetControlText(gunfire::kSpeedValue, decimal(values_.speed));
   for (int field : {gunfire::kCountField, gunfire::kSecondField})
     if (CClrEdit* edit = controls().edit(field)) edit->SetTextColour(Rgb(255, 255, 255));
+  // The fields' nearest captions ("Fire rate" above, "shots, pause" between them) would
+  // name them wrongly for a screen reader.
+  if (CClrEdit* count = controls().edit(gunfire::kCountField)) count->SetAccessibleName(InterfaceText(u"NAMESHOTS"));
+  if (CClrEdit* pause = controls().edit(gunfire::kSecondField)) pause->SetAccessibleName(InterfaceText(u"NAMEPAUSE"));
   SetControlText(gunfire::kCountField, decimal(values_.count));
   SetControlText(gunfire::kSecondField, decimal(values_.second));
   if (CBitmapBtn* box = controls().button(gunfire::kNoLimit)) {

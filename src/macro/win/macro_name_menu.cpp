@@ -1,7 +1,12 @@
 #include "macro/win/macro_name_menu.h"
 
 #include <algorithm>
+#include <oleacc.h>
+#include <vector>
+#include "skin/win/bmp_menu.h"
+#include "skin/win/control_accessible.h"
 #include "skin/win/gdi_objects.h"
+#include "text/interface_text.h"
 
 namespace ko {
 namespace {
@@ -37,8 +42,57 @@ bool CMacroNameMenu::Create(const MacroList& macros, TextView skinFolder) {
     list_.SetTextColors(Rgb(255, 255, 255), Rgb(255, 255, 255));
     for (const Text& name : macros.names()) list_.AddLine(name, 0);
   }
+  const Text name = InterfaceText(u"MACROCOMMAND");
+  SetAccessibleName(name);
+  list_.SetAccessibleName(name);
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
   return true;
+}
+
+bool CMacroNameMenu::Describe(AccessibleFacts& facts) const {
+  facts.name = accessibleName();
+  facts.role = ROLE_SYSTEM_DROPLIST;
+  facts.state = WindowState(hwnd(), false);
+  return true;
+}
+
+NameMenuKey CMacroNameMenu::OnKey(UINT key) {
+  if (key == VK_ESCAPE) return NameMenuKey::Close;
+  if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return NameMenuKey::Taken;
+  const int count = list_.Count();
+  const int lit = list_.Selected();
+  const int last = count - 1;
+  switch (key) {
+    case VK_DOWN: LightRow(lit < 0 ? 0 : std::min(lit + 1, last)); return NameMenuKey::Taken;
+    case VK_UP: LightRow(lit < 0 ? last : std::max(lit - 1, 0)); return NameMenuKey::Taken;
+    case VK_HOME:
+    case VK_PRIOR: LightRow(0); return NameMenuKey::Taken;
+    case VK_END:
+    case VK_NEXT: LightRow(last); return NameMenuKey::Taken;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (lit < 0) return NameMenuKey::Close;
+      PostMessageW(owner_, kMacroNameChosenMessage, static_cast<WPARAM>(lit), 0);
+      return NameMenuKey::Taken;
+    default: break;
+  }
+  const bool letter = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+  if (!letter) return NameMenuKey::NotMine;
+  std::vector<Text> names;
+  for (int i = 0; i < count; ++i) names.push_back(list_.LineText(i));
+  const int next = CBmpMenu::NextStartingWith(count, lit, static_cast<char16_t>(key),
+                                              [&](int i) { return TextView(names[static_cast<size_t>(i)]); });
+  if (next >= 0) LightRow(next);
+  return NameMenuKey::Taken;
+}
+
+void CMacroNameMenu::LightRow(int row) {
+  if (row < 0 || row >= list_.Count() || row == list_.Selected()) return;
+  // The platform's own selection: it scrolls the row into view, draws it lit and is what
+  // the list reports to assistive technology; unlike a click it tells nobody, so nothing
+  // is chosen yet.
+  list_.Select(row);
+  NotifyAccessible(EVENT_OBJECT_SELECTION, list_.hwnd(), row + 1);
 }
 
 void CMacroNameMenu::Paint() {

@@ -14,8 +14,26 @@ CMacroSelDlg::~CMacroSelDlg() { popup_.reset(); }
 void CMacroSelDlg::OnInitDialog() {
   for (int m = 0; m < macro_sel::kModeCount; ++m)
     if (CBitmapBtn* mode = controls().button(macro_sel::kModeFirst + m)) mode->SetCheckMode(true);
-  if (CBitmapBtn* field = controls().button(macro_sel::kNameField)) field->SetCaption(result_.name);
+  ShowName();
   ShowRunMode();
+  // Each run mode is described by the two lines of text to its right.
+  for (int m = 0; m < macro_sel::kModeCount; ++m)
+    if (CBitmapBtn* mode = controls().button(macro_sel::kModeFirst + m)) {
+      const int first = macro_sel::kModeTextFirst + 2 * m;
+      mode->SetAccessibleName(controls().caption(first) + u" " + controls().caption(first + 1));
+    }
+  // Keys start on the name field, not on the close button that comes first in reading order.
+  SetFocus(Handle(macro_sel::kNameField));
+}
+
+void CMacroSelDlg::ShowName() {
+  CBitmapBtn* field = controls().button(macro_sel::kNameField);
+  if (!field) return;
+  field->SetCaption(result_.name);
+  // Read with its title, as the macro page's name field is ("Macro: Fire").
+  const Text title = controls().caption(macro_sel::kNameTitle);
+  const bool colon = !title.empty() && (title.back() == u':' || title.back() == u'\uFF1A');
+  field->SetAccessibleName(title + (colon ? u" " : u": ") + result_.name);
 }
 
 void CMacroSelDlg::ShowRunMode() {
@@ -54,7 +72,7 @@ bool CMacroSelDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (position < macros_.size()) {
       result_.position = static_cast<int>(position);
       result_.name = macros_.at(position);
-      if (CBitmapBtn* field = controls().button(macro_sel::kNameField)) field->SetCaption(result_.name);
+      ShowName();
     }
     result = 0;
     return true;
@@ -71,6 +89,16 @@ bool CMacroSelDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return true;
   }
   return false;
+}
+
+bool CMacroSelDlg::PreTranslateMessage(MSG& message) {
+  if (popup_ && message.message == WM_KEYDOWN) {
+    const NameMenuKey taken = popup_->OnKey(static_cast<UINT>(message.wParam));
+    if (taken == NameMenuKey::Taken) return true;
+    popup_.reset();
+    if (taken == NameMenuKey::Close) return true;
+  }
+  return SkinDialog::PreTranslateMessage(message);
 }
 
 void CMacroSelDlg::OnReturnKey() {

@@ -25,9 +25,12 @@ class CMacroSelDlg : public SkinDialog {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnReturnKey() override;
   void OnEscapeKey() override;
+  // While the name popup is open its keys go to it (it never has the focus).
+  bool PreTranslateMessage(MSG& message) override;
   void OnDestroy() override { popup_.reset(); }
 
  private:
+  void ShowName();
   void ShowRunMode();
   void OpenPopup();
 

@@ -3,6 +3,7 @@
 #include <oleacc.h>
 #include <windowsx.h>
 
+#include "skin/win/focus_mark.h"
 #include "text/interface_text.h"
 
 namespace ko {
@@ -116,10 +117,45 @@ int COwnColorSelect::StepButtonAt(int x, int y) const {
   return -1;
 }
 
+int COwnColorSelect::FocusedField() const {
+  HWND focus = GetFocus();
+  for (int i = 0; i < 4; ++i)
+    if (focus && fields_[i].hwnd() == focus) return i;
+  return -1;
+}
+
+void COwnColorSelect::FocusField(int field) {
+  SetFocus(fields_[field].hwnd());
+  // As a dialog's edit field is entered by Tab: all of it selected, typing replaces it.
+  SendMessageW(fields_[field].hwnd(), EM_SETSEL, 0, -1);
+}
+
+bool COwnColorSelect::OnKey(UINT key, bool shift) {
+  const int field = FocusedField();
+  if (key == VK_TAB) {
+    const int next = field < 0 ? (shift ? 3 : 0) : field + (shift ? -1 : 1);
+    if (next < 0 || next > 3) return false;
+    FocusField(next);
+    return true;
+  }
+  const bool small = key == VK_UP || key == VK_DOWN;
+  const bool large = key == VK_PRIOR || key == VK_NEXT;
+  if ((!small && !large) || field < 0 || field > 2) return false;
+  const int delta = key == VK_UP || key == VK_PRIOR ? +1 : -1;
+  for (int n = small ? 1 : 16; n > 0; --n) picker_.stepChannel(static_cast<ColourChannel>(field), delta);
+  ShowFields();
+  SendMessageW(fields_[field].hwnd(), EM_SETSEL, 0, -1);
+  Repaint();
+  Post();
+  return true;
+}
+
 void COwnColorSelect::OnPress(int x, int y) {
   if (InHueBar(x, y)) {
     if (picker_.dragging()) return;
+    pressing_ = true;
     SetFocus(hwnd());
+    pressing_ = false;
     picker_.pressBar(y);
     ShowFields();
     Repaint();
@@ -127,7 +163,9 @@ void COwnColorSelect::OnPress(int x, int y) {
     return;
   }
   if (InShadeSquare(x, y)) {
+    pressing_ = true;
     SetFocus(hwnd());
+    pressing_ = false;
     // The colour drawn under the pointer: the square is painted from the same rule.
     picker_.pickShade(x, y, ShadeColourAt(x, y - picker_geometry::kSquareTop, picker_.hue()));
     ShowFields();
@@ -291,6 +329,13 @@ void COwnColorSelect::Paint(HDC target) {
   // The colour code's sign reads the same in every interface language, unlike a word.
   DrawTextW(dc, L"#", -1, &hexLabel, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
   for (int field = 0; field < 4; ++field) FrameAround(dc, FieldRect(field), kFrame);
+  // The field with the keyboard focus carries the window's focus mark around it (the
+  // field itself covers the mark's inner half).
+  if (const int focused = FocusedField(); focused >= 0 && FocusMarksShown()) {
+    RECT around = FieldRect(focused);
+    InflateRect(&around, 3, 3);
+    DrawFocusMark(dc, around);
+  }
   const RECT swatch = SwatchRect();
   {
     const uint32_t c = picker_.colour();
@@ -335,6 +380,13 @@ LRESULT COwnColorSelect::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         Repaint();
       }
       return 0;
+    case WM_SETFOCUS:
+      // Reached by keys: the focus goes on into a field (Shift+Tab comes to the last).
+      if (!pressing_) FocusField(GetKeyState(VK_SHIFT) < 0 ? 3 : 0);
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) Repaint();
+      return Default(message, wParam, lParam);
     case kEditKeyMessage: {
       const int field = FieldOfId(static_cast<int>(lParam));
       if (field >= 0) OnFieldKey(field);

@@ -2,6 +2,10 @@
 // hue, a hue bar with its thumb, the red, green, blue and hexadecimal fields with plus and
 // minus for each channel, and a swatch of the chosen colour. A completed pick is posted to
 // the parent as 1303 (colour, 0).
+// By keyboard the picker is its four fields: the focus given to the picker goes to the red
+// field (the hexadecimal one when it came back with Shift+Tab), Tab and Shift+Tab walk the
+// fields, and Up and Down in a channel's field step it as its plus and minus do (Page Up and
+// Page Down by 16). Typing in a field picks as it does for the pointer.
 #pragma once
 #include <array>
 #include "perf/colour_picker.h"
@@ -29,6 +33,9 @@ class COwnColorSelect : public CZarvoCustomControl {
   // Back to the resting state with the stored colour (the page was shown).
   void Reset(uint32_t colour);
   const ColourPicker& state() const { return picker_; }
+  // A key while the focus is in the picker; false when it is not the picker's (Tab past
+  // the last field, Shift+Tab before the first), so the page moves on.
+  bool OnKey(UINT virtualKey, bool shift);
 
   // The places of the parts below the square, client coordinates.
   static RECT StepButtonRect(int channel, bool plus);
@@ -52,6 +59,8 @@ class COwnColorSelect : public CZarvoCustomControl {
   void OnMove(int x, int y);
   void OnRelease(int x, int y);
   void OnFieldKey(int field);
+  int FocusedField() const;
+  void FocusField(int field);
   int StepButtonAt(int x, int y) const;
   void SetFieldText(int field, const Text& text);
   Text FieldText(int field) const;
@@ -64,6 +73,7 @@ class COwnColorSelect : public CZarvoCustomControl {
   uint32_t shadeHue_ = 0xFFFFFFFF;
   int pressedButton_ = -1;  // 0..5: channel * 2 + (plus ? 1 : 0)
   int hoverButton_ = -1;
+  bool pressing_ = false;  // a click is giving the picker the focus, not a key
 };
 
 }  // namespace ko

@@ -187,7 +187,11 @@ LRESULT CBitmapBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       if (wParam != VK_SPACE && wParam != VK_RETURN) return Default(message, wParam, lParam);
       ShowFocusMarks();
-      if (!(lParam & (1 << 30))) Press();  // a held key presses once
+      if (!(lParam & (1 << 30))) {  // a held key presses once
+        pressingKey_ = static_cast<UINT>(wParam);
+        Press();
+        pressingKey_ = 0;
+      }
       return 0;
     case WM_KEYUP:
       // The platform would click again on Space's release.

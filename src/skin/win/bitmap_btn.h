@@ -31,6 +31,9 @@ class CBitmapBtn : public SkinControl {
 
   // What a click does: a two-state button turns over, then the parent hears the click.
   void Press();
+  // The key (Space or Enter) whose press is pressing the button now, 0 for a click: the
+  // macro page leaves the key that stopped a recording out of it.
+  UINT pressingKey() const { return pressingKey_; }
   // The hover face without the pointer: the item a key walked to in a menu.
   void ShowHighlight(bool on);
   // The role assistive technology hears (ROLE_SYSTEM_*): a push button unless told; a
@@ -59,6 +62,7 @@ class CBitmapBtn : public SkinControl {
   int fontHeight_ = 15;
   long role_ = 0;
   bool checkMode_ = false;
+  UINT pressingKey_ = 0;
   bool checked_ = false;
   bool hover_ = false;
   RECT textRect_{};

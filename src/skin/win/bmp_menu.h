@@ -81,6 +81,9 @@ class CBmpMenu : public SkinControl {
   int keyItem() const { return keyItem_; }
   int subKeyItem() const { return subKeyItem_; }
   bool Describe(AccessibleFacts& facts) const override;
+  // The next item after `from` (wrapping) whose text starts with `letter`, -1 for none; the
+  // macro-name popup jumps by letter the same way.
+  static int NextStartingWith(int count, int from, char16_t letter, const std::function<TextView(int)>& text);
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -92,8 +95,6 @@ class CBmpMenu : public SkinControl {
   void OnItemClicked(HWND button);
   void TearDown();
   void HighlightKeyItem(int item, int subItem);
-  // The next item after `from` (wrapping) whose text starts with `letter`, -1 for none.
-  static int NextStartingWith(int count, int from, char16_t letter, const std::function<TextView(int)>& text);
 
   HWND opener_;
   MenuPictures items_, subMenus_;

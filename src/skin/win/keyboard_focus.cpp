@@ -1,5 +1,7 @@
 #include "skin/win/keyboard_focus.h"
 
+#include <algorithm>
+
 #include "skin/focus_order.h"
 #include "skin/win/focus_mark.h"
 
@@ -15,7 +17,10 @@ bool TakesFocus(const ControlSpec& entry) {
              (entry.look != ControlLook::None || entry.captionNumber != 0);
     case ControlKind::Slider:
     case ControlKind::Edit:
-    case ControlKind::List: return true;
+    case ControlKind::List:
+    // A page's own window (the colour picker) takes the focus into its fields; one that
+    // was never made has no window and is skipped.
+    case ControlKind::Custom: return true;
     default: return false;
   }
 }
@@ -69,6 +74,20 @@ bool FocusControl(const PageControls& controls, int index) {
 
 int FirstFocusable(const PageControls& controls) {
   return nextInTabOrder(Candidates(controls, {}), -1, false);
+}
+
+int LastFocusable(const PageControls& controls) {
+  return nextInTabOrder(Candidates(controls, {}), -1, true);
+}
+
+bool TabWouldWrap(const PageControls& controls, bool shift) {
+  const int current = FocusedControl(controls);
+  if (current < 0) return false;
+  const std::vector<FocusCandidate> candidates = Candidates(controls, {});
+  const int next = nextInTabOrder(candidates, current, shift);
+  const std::vector<int> order = readingOrder(candidates);
+  const auto place = [&](int i) { return std::find(order.begin(), order.end(), i) - order.begin(); };
+  return next >= 0 && (shift ? place(next) >= place(current) : place(next) <= place(current));
 }
 
 bool MoveFocusByKey(const PageControls& controls, const std::vector<KeyGroup>& groups, UINT virtualKey, bool shift) {

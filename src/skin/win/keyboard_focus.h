@@ -22,8 +22,11 @@ HWND FocusWindowOf(const PageControls& controls, int index);
 int FocusedControl(const PageControls& controls);
 // Gives control `index` the focus; false when it cannot take it now (hidden, disabled).
 bool FocusControl(const PageControls& controls, int index);
-// The first control in reading order that can take the focus, -1 for none.
+// The first (last) control in reading order that can take the focus, -1 for none.
 int FirstFocusable(const PageControls& controls);
+int LastFocusable(const PageControls& controls);
+// Whether Tab (Shift+Tab) from the focused control would wrap round to the other end.
+bool TabWouldWrap(const PageControls& controls, bool shift);
 
 // Tab, Shift+Tab and, on a button, the arrow keys (within its group, choosing, or else to
 // the next or previous control). True when the key was taken.

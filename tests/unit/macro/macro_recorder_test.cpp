@@ -132,6 +132,51 @@ TEST_F(MacroRecorderTest, AClickOnARowWhileRecordingMovesWhereTheKeysGo) {
   EXPECT_EQ(editor_.selectedRow(), 2) << "the highlight follows the keys";
 }
 
+// Space or Enter on Stop reaches the hook before the button: that press and the delay
+// before it go again; anything else, a release of it included, stays.
+TEST_F(MacroRecorderTest, TheKeyThatPressesStopIsNotPartOfTheMacro) {
+  constexpr uint32_t kSpace = 0x20, kEnter = 0x0D;
+  const MacroStep r0 = keyStep(0x1E, true), r1 = keyStep(0x1F, true);
+  for (const MacroStep& s : {r0, r1}) document_.steps[document_.count++] = s;
+  editor_.show(MacroEditorView{macroRowsOf(document_, editor_.texts()), 0, false});
+  recorder_.startInsert();
+  key(kA, kPress, 1000);
+  key(kA, kRelease, 1100);
+  key(kSpace, kPress, 1500);
+  EXPECT_EQ(document_.count, 7);
+  EXPECT_TRUE(recorder_.stopByKey(editor_, kSpace));
+  EXPECT_FALSE(recorder_.active());
+  EXPECT_EQ(steps(), (std::vector<MacroStep>{r0, keyStep(kUsageA, true), delayStep(100), keyStep(kUsageA, false), r1}));
+  EXPECT_EQ(editor_.rows().size(), 5u);
+  EXPECT_EQ(editor_.selectedRow(), 3) << "the last key that stays is marked";
+
+  // Enter's press pressed Stop, but the last keystroke was another key: nothing goes.
+  recorder_.startFresh(editor_);
+  key(kEnter, kPress, 0);
+  key(kEnter, kRelease, 50);
+  EXPECT_FALSE(recorder_.stopByKey(editor_, kEnter));
+  EXPECT_EQ(document_.count, 3);
+  recorder_.startFresh(editor_);
+  key(kB, kPress, 0);
+  EXPECT_FALSE(recorder_.stopByKey(editor_, kSpace));
+  EXPECT_EQ(document_.count, 1);
+  EXPECT_FALSE(recorder_.stopByKey(editor_, kB)) << "no longer recording";
+  EXPECT_EQ(document_.count, 1);
+  // Space started the recording: its release is dropped, a later Space is a key like any.
+  recorder_.startFresh(editor_);
+  recorder_.skipReleaseOf(kSpace);
+  EXPECT_FALSE(key(kSpace, kRelease, 0));
+  EXPECT_TRUE(key(kSpace, kPress, 20));
+  EXPECT_TRUE(key(kSpace, kRelease, 40));
+  EXPECT_EQ(steps(), (std::vector<MacroStep>{keyStep(0x2C, true), delayStep(20), keyStep(0x2C, false)}));
+  // The only keystroke of a fresh recording: the macro is empty again.
+  recorder_.startFresh(editor_);
+  key(kEnter, kPress, 0);
+  EXPECT_TRUE(recorder_.stopByKey(editor_, kEnter));
+  EXPECT_EQ(document_.count, 0);
+  EXPECT_EQ(editor_.selectedRow(), -1);
+}
+
 TEST_F(MacroRecorderTest, TheLastTwoSlotsAreKeptForOneKeystroke) {
   recorder_.startFresh(editor_);
   editor_.setDelayMode(DelayMode::None);
