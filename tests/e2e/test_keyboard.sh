@@ -4,10 +4,11 @@
 # button page, a keyboard key through key capture on slot 4 and rapid fire on slot 5,
 # profile 2, DPI stage 3 and its level, polling 1000 Hz, lighting off and on and its
 # brightness and colour, a macro recorded, renamed, picked from the name list and given to
-# a button through the chooser, back to the start page. After every step the file holds the change and the
-# service heard it after the save. At each page, menu and dialog a screen reader's view
+# a button through the chooser, and the window closed from its Close button. After every
+# step the file holds the change and the service heard it after the save. At each page, menu and dialog a screen reader's view
 # (the accessibility probe, from its own process) finds every control named, with a role,
-# and states and values as the file says; the same walk runs once more in Chinese.
+# and states and values as the file says; the pages, the menu and every dialog speak once
+# more in Chinese.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 SHOTS="$BUILD_DIR/screenshots"
 INI="$SETTINGS_DIR/Mouse.ini"
@@ -71,6 +72,22 @@ tab_to() { # name
 level_of() { local hex; hex=$(value Setting "$1"); echo $((16#${hex:8:2})); }
 HEADING="300x44+4+4"
 shows_page() { same_region "$(screenshot page-check)" "$1/$2" "$HEADING"; }
+
+# Opens the dialog behind the focused slot's menu item `top` (0-based) or its sub-item `sub`
+# by arrows alone (so in any language), lets it speak, and leaves it with `leave`.
+dialog_speaks() { # language, where, top, sub ("" for none), leave key
+  keys Return $(printf 'Down %.0s' $(seq $(($3 + 1))))
+  if [ -n "$4" ]; then
+    keys Right
+    [ "$4" -eq 0 ] || keys $(printf 'Down %.0s' $(seq "$4"))
+  fi
+  keys Return
+  sleep 3
+  expect "the $2 dialog speaks" speaks "$1" "$2"
+  keys "$5"
+  sleep 2.5
+}
+ADVANCED=7 MACRO_ITEM=6 DPI_SHIFT=5 XSHOOT=8 KEY_CAPTURE=9 RAPID_FIRE=10
 
 # Starts the program of `folder` with the keyboard given to its window.
 start_by_keyboard() { # program folder
@@ -257,7 +274,19 @@ keys Return
 expect "the service hears 1299 (1, 5)" heard 1299 1 5 "$n"
 expect "profile 2's button 6 plays Keys" wait_for 10 button_is GROUP1 6 0 Keys
 shot macro-assigned >/dev/null
-kocfg_stop
+dialog_speaks en dpi-shift $ADVANCED $DPI_SHIFT Escape
+dialog_speaks en xshoot $ADVANCED $XSHOOT Escape
+expect "cancelled dialogs leave button 6 as it was" button_is GROUP1 6 0 Keys
+
+# The window's own buttons follow the page's last control; Space on Close ends the program.
+expect "Tab after the page's last control reaches Minimise" tab_to "Minimise"
+keys Tab
+expect "Tab goes on to Close" is "$(focused)" "Close"
+keys Tab
+expect "and round to the page's first control" is "$(focused)" "Profile 1"
+keys shift+Tab space
+expect "Space on Close ends the program" wait_pid_gone "$KOCFG_PID" 15
+KOCFG_PID=""
 sim_stop
 
 # --- Chinese: the same pages, menus and dialog speak Chinese --------------------------------
@@ -271,12 +300,25 @@ keys Return
 expect "the Chinese button page speaks Chinese" speaks zh zh-buttons
 keys Tab Tab Tab Tab Tab Tab Tab Tab Return
 expect "its menu speaks Chinese" speaks zh zh-menu
-keys Escape Escape Tab Tab Return
+keys Escape
+dialog_speaks zh zh-key-capture $ADVANCED $KEY_CAPTURE alt+F4
+dialog_speaks zh zh-rapid-fire $ADVANCED $RAPID_FIRE Escape
+dialog_speaks zh zh-dpi-shift $ADVANCED $DPI_SHIFT Escape
+dialog_speaks zh zh-xshoot $ADVANCED $XSHOOT Escape
+dialog_speaks zh zh-chooser $MACRO_ITEM "" Escape
+keys Escape Tab Tab Return
 expect "the Chinese performance page speaks Chinese" speaks zh zh-performance
 keys Escape Tab Return
 expect "the Chinese lighting page speaks Chinese" speaks zh zh-lighting
 keys Escape Tab Tab Tab Return
 expect "the Chinese macro page speaks Chinese" speaks zh zh-macros
+expect "Tab reaches New (新建)" tab_to "新建"
+keys space
+expect "Tab reaches Rename (重命名)" tab_to "重命名"
+keys space
+sleep 2.5
+expect "the Chinese rename dialog speaks Chinese" speaks zh zh-rename
+keys Escape
 kocfg_stop
 sim_stop
 e2e_end

@@ -113,6 +113,14 @@ click_at $REPEAT
 expect "the popup switched to Macro2: its loop switch is on" settles macro_is Macro2 1
 shot picked-macro2
 
+# --- while recording, keys that mean something to the page are only recorded ----------------
+click_at $RECORD; sleep 0.8
+focus_window "$MAIN"
+for key in Up space Escape Return; do type_keys "$key"; sleep 0.3; done
+click_at $STOP; sleep 0.8
+expect "Up, Space, Escape and Enter are recorded and move, press and leave nothing" \
+  settles macro_is Macro2 1 845200 045200 842C00 042C00 842900 042900 842800 042800
+
 # --- a click on a row while recording: the keys that follow go after that row ----------------
 click_at $RECORD; sleep 0.8
 focus_window "$MAIN"

@@ -112,10 +112,7 @@ bool CKocfgDlg::PreTranslateMessage(const MSG& message) {
   if (!ours) return false;
   if (!keyDown) return (message.message == WM_CHAR || message.message == WM_KEYUP) && key == VK_ESCAPE;
   MainPage* page = PageById(currentPage_);
-  if (page && page->OnOwnKey(key, GetKeyState(VK_SHIFT) < 0, FocusedControl(page->controls()))) {
-    ShowFocusMarks();
-    return true;
-  }
+  if (page && page->OnOwnKey(key, GetKeyState(VK_SHIFT) < 0, FocusedControl(page->controls()))) return true;
   if (page && OnPageKey(*page, key, message.message == WM_SYSKEYDOWN)) return true;
   // Enter goes to a focused control, never to the window itself.
   return (key == VK_RETURN && message.hwnd == hwnd()) || key == VK_ESCAPE;

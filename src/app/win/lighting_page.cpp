@@ -7,6 +7,7 @@
 #include "skin/menu_geometry.h"
 #include "skin/skin_files.h"
 #include "skin/win/bmp_menu.h"
+#include "skin/win/focus_mark.h"
 #include "skin/win/png_hslider.h"
 #include "text/interface_text.h"
 
@@ -146,7 +147,9 @@ int LightingPage::backButton() const { return lp::kBack; }
 
 // The colour picker walks its own fields before Tab leaves it.
 bool LightingPage::OnOwnKey(UINT key, bool shift, int focused) {
-  return focused == lp::kColourPicker && picker_.OnKey(key, shift);
+  if (focused != lp::kColourPicker || !picker_.OnKey(key, shift)) return false;
+  ShowFocusMarks();
+  return true;
 }
 
 }  // namespace ko

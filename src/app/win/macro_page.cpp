@@ -13,6 +13,7 @@
 #include "skin/list_rules.h"
 #include "skin/menu_geometry.h"
 #include "skin/win/bmp_menu.h"
+#include "skin/win/focus_mark.h"
 #include "skin/win/gdi_objects.h"
 #include "text/interface_text.h"
 
@@ -251,14 +252,20 @@ void MacroPage::StartRecording(bool insertMode) {
   if (insertMode) recorder_.startInsert();
   else recorder_.startFresh(editor());
   window_.hook().Enable(1);
+  // Started by a key (Space or Enter on Record or in the step menu): that key's release
+  // belongs to no macro.
+  bool byKey = false;
   for (const UINT key : {VK_SPACE, VK_RETURN})
-    if (GetKeyState(key) < 0) recorder_.skipReleaseOf(key);
+    if (GetKeyState(key) < 0) {
+      recorder_.skipReleaseOf(key);
+      byKey = true;
+    }
   FillList();
-  const bool keyboardOnRecord = FocusedControl(controls_) == macro_page::kRecord;
   UpdateStates();
-  // Record turns grey as it starts: the focus goes on to Stop, so that someone at the
-  // keyboard ends the recording with one key and no Tab of theirs is recorded.
-  if (keyboardOnRecord) FocusControl(controls_, macro_page::kStop);
+  // Record turns grey as it starts. Started by a key, the focus goes on to Stop, where the
+  // next Space or Enter ends the recording. After a click the focus stays where it was,
+  // so a typed Space or Enter is only recorded (see OnOwnKey).
+  if (byKey) FocusControl(controls_, macro_page::kStop);
 }
 
 void MacroPage::StopRecording() {
@@ -267,9 +274,8 @@ void MacroPage::StopRecording() {
   else recorder_.stop();
   window_.hook().Enable(0);
   WriteDelayField();
-  const bool keyboardOnStop = FocusedControl(controls_) == macro_page::kStop;
   AfterStepsChanged(false);
-  if (keyboardOnStop) FocusControl(controls_, macro_page::kRecord);
+  if (key != 0) FocusControl(controls_, macro_page::kRecord);
 }
 
 void MacroPage::EditDelay(int row) {
@@ -535,8 +541,13 @@ std::vector<KeyGroup> MacroPage::keyGroups() const { return {{macro_page::kDelay
 
 int MacroPage::backButton() const { return macro_page::kBack; }
 
-bool MacroPage::OnOwnKey(UINT key, bool, int) {
+bool MacroPage::OnOwnKey(UINT key, bool, int focused) {
+  // While recording, keys are the macro's (the hook has them already): none moves the
+  // focus, goes back or presses anything, except Space or Enter on Stop (and Alt+F4).
+  if (recorder_.active())
+    return !(focused == macro_page::kStop && (key == VK_SPACE || key == VK_RETURN)) && key != VK_F4;
   if (!namePopup_) return false;
+  ShowFocusMarks();
   const NameMenuKey taken = namePopup_->OnKey(key);
   if (taken == NameMenuKey::Taken) return true;
   ClosePopups();

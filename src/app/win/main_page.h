@@ -63,7 +63,8 @@ class MainPage {
   virtual int buttonForKey(UINT /*virtualKey*/, int /*focused*/) const { return -1; }
   // A key before the window's own handling: for a popup of the page's that is open (it
   // never has the focus) or a control of several parts that has the focus (`focused`, -1
-  // for none). True when the page used it.
+  // for none). True when the page used it (and then shows the focus marks if it moved
+  // the focus).
   virtual bool OnOwnKey(UINT /*virtualKey*/, bool /*shift*/, int /*focused*/) { return false; }
 
   PageControls& controls() { return controls_; }

@@ -37,6 +37,10 @@ void CXShoot::OnInitDialog() {
     SetControlText(xshoot::kSecondField, decimal(opening.second));
   }
   ShowTrigger();
+  // "Trigger" stands to the right of its field, where no label is looked for.
+  const Text title = controls().caption(xshoot::kTriggerTitle);
+  if (CClrEdit* field = controls().edit(xshoot::kTriggerField)) field->SetAccessibleName(title);
+  if (CBitmapBtn* dropDown = controls().button(xshoot::kTriggerDropDown)) dropDown->SetAccessibleName(title);
 }
 
 void CXShoot::ShowTrigger() {

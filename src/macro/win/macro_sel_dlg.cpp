@@ -31,9 +31,7 @@ void CMacroSelDlg::ShowName() {
   if (!field) return;
   field->SetCaption(result_.name);
   // Read with its title, as the macro page's name field is ("Macro: Fire").
-  const Text title = controls().caption(macro_sel::kNameTitle);
-  const bool colon = !title.empty() && (title.back() == u':' || title.back() == u'\uFF1A');
-  field->SetAccessibleName(title + (colon ? u" " : u": ") + result_.name);
+  field->SetAccessibleName(TitledName(controls().caption(macro_sel::kNameTitle), result_.name));
 }
 
 void CMacroSelDlg::ShowRunMode() {

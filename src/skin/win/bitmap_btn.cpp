@@ -48,8 +48,14 @@ void CBitmapBtn::ShowHighlight(bool on) {
   if (on) NotifyAccessible(EVENT_OBJECT_FOCUS, hwnd());
 }
 
+Text TitledName(const Text& title, const Text& shown) {
+  if (title.empty() || shown.empty()) return title.empty() ? shown : title;
+  const bool colon = title.back() == u':' || title.back() == u'\uFF1A';
+  return title + (colon ? u" " : u": ") + shown;
+}
+
 bool CBitmapBtn::Describe(AccessibleFacts& facts) const {
-  facts.name = accessibleName().empty() ? caption_ : accessibleName();
+  facts.name = accessibleName().empty() ? TitledName(title_, caption_) : accessibleName();
   long role = role_ ? role_ : ROLE_SYSTEM_PUSHBUTTON;
   if (role == ROLE_SYSTEM_PUSHBUTTON && checkMode_) role = ROLE_SYSTEM_RADIOBUTTON;
   facts.role = role;

@@ -11,6 +11,10 @@
 
 namespace ko {
 
+// "Title: shown", or "Title shown" when the title ends with a colon; either alone when the
+// other is empty.
+Text TitledName(const Text& title, const Text& shown);
+
 class CBitmapBtn : public SkinControl {
  public:
   bool Create(HWND parent, const RECT& rect, int id);
@@ -31,6 +35,9 @@ class CBitmapBtn : public SkinControl {
 
   // What a click does: a two-state button turns over, then the parent hears the click.
   void Press();
+  // The title a drop-down field is read with, before what it shows ("Trigger: Keyboard");
+  // a name the page gives goes before both.
+  void SetAccessibleTitle(TextView title) { title_ = Text(title); }
   // The key (Space or Enter) whose press is pressing the button now, 0 for a click: the
   // macro page leaves the key that stopped a recording out of it.
   UINT pressingKey() const { return pressingKey_; }
@@ -63,6 +70,7 @@ class CBitmapBtn : public SkinControl {
   long role_ = 0;
   bool checkMode_ = false;
   UINT pressingKey_ = 0;
+  Text title_;
   bool checked_ = false;
   bool hover_ = false;
   RECT textRect_{};

@@ -153,6 +153,13 @@ void PageControls::Build(HWND parent, const WindowLayout& layout, const Text& sk
 void PageControls::NameFromLabels() {
   const int count = static_cast<int>(layout_->controls.size());
   for (int i = 0; i < count; ++i) {
+    const ControlSpec& entry = layout_->controls[i];
+    if (buttons_[i] && entry.look == ControlLook::Field && entry.captionNumber == 0) {
+      // A drop-down field shows a value; its label says what the value is.
+      const int label = labelFor(*layout_, i);
+      if (label >= 0) buttons_[i]->SetAccessibleTitle(captions_[label]);
+      continue;
+    }
     SkinControl* control = sliders_[i] ? static_cast<SkinControl*>(sliders_[i].get())
                            : edits_[i] ? static_cast<SkinControl*>(edits_[i].get())
                            : static_cast<SkinControl*>(lists_[i].get());
