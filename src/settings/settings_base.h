@@ -22,7 +22,7 @@ void rememberBase(TextView path, const SettingsRecord& record, const std::vector
 std::vector<std::optional<Text>> baseTexts(TextView path);
 // The file's bytes as the program last read or wrote them whole: a save that finds
 // anything else knows another program has written the file since.
-void rememberLastBytes(TextView path, const std::string& bytes);
+void rememberLastBytes(TextView path, std::string bytes);
 bool isLastBytes(TextView path, const std::string& bytes);
 // The next save to that file writes every key (an export writes the whole record).
 void forgetBase(TextView path);
