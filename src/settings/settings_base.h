@@ -2,7 +2,8 @@
 // last read it from that file or wrote it there. The device service writes the same file
 // at any moment, so a save does not write the record back whole: it puts into the file as
 // it is now only the keys whose value in the record differs from the base (the ones the
-// program changed since), and every other key stays as the file holds it.
+// program changed since), and every other key stays as the file holds it. A key's stored
+// text is made from its bytes in the record alone, so the base is kept as those bytes.
 #pragma once
 #include <optional>
 #include <string>
