@@ -68,9 +68,9 @@ bool renameOver(const Text& from, const Text& to) {
   return MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-// Every byte of an open file, from its start: one ReadFile asks for more than the file's
-// length, and a read that comes back short has met the end (a file that grew meanwhile is
-// read on to its end).
+// Every byte of an open file, from its start: the first ReadFile asks for more than the
+// file's length, so a settings file comes in one read (and one more that finds the end);
+// a file that grew meanwhile is read on to its end.
 bool readAllFrom(HANDLE file, std::string& bytes) {
   bytes.clear();
   LARGE_INTEGER start{};
@@ -87,8 +87,8 @@ bool readAllFrom(HANDLE file, std::string& bytes) {
       bytes.clear();
       return false;
     }
+    if (got == 0) break;
     have += got;
-    if (got < want) break;
   }
   bytes.resize(have);
   return true;
