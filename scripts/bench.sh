@@ -2,7 +2,8 @@
 # Prints the project's measured figures (it tests nothing and is not part of test.sh):
 #  - the settings file's core operations, natively (an unsanitized build of its own, so the
 #    figures are the code's and not the sanitizers') and under Wine: the whole reload and
-#    one save, batched and key by key side by side, with the ratio;
+#    one save, batched and key by key side by side, with the ratio, and where the batched
+#    save's time goes, step by step;
 #  - the program under Wine beside the floor (a bare GDI+ window of the same size that
 #    decodes and paints one page picture), started alternately: start-up to the first
 #    painted frame, peak working set one second after the start and after every page and

@@ -1,7 +1,8 @@
 // kocfg_bench [runs]: medians of the settings file's core operations on a full-size
 // "Mouse.ini" that other writers have filled too. Each operation runs `runs` times (default
 // 25); the batched and the key-by-key save are measured in the same run on the same file,
-// so the ratio compares like with like.
+// so the ratio compares like with like. Then the one-key save step by step, as the save marks
+// its steps (platform/save_steps.h): read, decode, parse, merge, render, journal, write.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -9,14 +10,14 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 #include "platform/file_system.h"
 #include "platform/ini_engine.h"
-#include "platform/checked_replace.h"
 #include "platform/ini_document.h"
-#include "platform/settled_read.h"
+#include "platform/save_steps.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -65,6 +66,32 @@ const char kOtherWriters[] =
     "[GROUP2]\r\nName=Shooter\r\nExe=C:\\Games\\shooter.exe\r\n"
     "[ServiceState]\r\nLastSeen=20240101\r\n";
 
+// The save's steps, as save_steps marks them: each step's time in the save under way, and
+// every save's, in the order the steps first came.
+Clock::time_point lastMark;
+std::vector<std::pair<std::string, double>> stepsOfThisSave;
+std::map<std::string, std::vector<double>> stepTimes;
+std::vector<std::string> stepOrder;
+
+void recordStep(const char* step) {
+  const auto now = Clock::now();
+  const double ms = std::chrono::duration<double, std::milli>(now - lastMark).count();
+  lastMark = now;
+  auto same = std::find_if(stepsOfThisSave.begin(), stepsOfThisSave.end(), [&](const auto& s) { return s.first == step; });
+  if (same == stepsOfThisSave.end()) {
+    stepsOfThisSave.emplace_back(step, ms);
+    if (std::find(stepOrder.begin(), stepOrder.end(), step) == stepOrder.end()) stepOrder.emplace_back(step);
+  } else {
+    same->second += ms;
+  }
+}
+
+double sumOfMedians() {
+  double sum = 0;
+  for (const std::string& step : stepOrder) sum += summarise(stepTimes[step]).median;
+  return sum;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,23 +139,27 @@ int main(int argc, char** argv) {
   print("whole reload, one read", summarise(reload), runs);
   print("whole reload, key by key", summarise(reloadKeyByKey), runs);
 
-  // Where a save's time goes.
-  std::vector<double> load, parse, render, replace;
+  // Where a save's time goes: the same one-key save, its steps marked from inside.
+  std::vector<double> totals;
   SaveSettings(*a, path);
+  save_steps::install(recordStep);
   for (int i = 0; i < runs; ++i) {
-    std::string read;
-    load.push_back(timeOnce([&] { readSettledFileBytes(path, read); }));
-    ini::Document document;
-    parse.push_back(timeOnce([&] { document = ini::Document::fromBytes(read); }));
-    document.writeString(u"Setting", u"LedColor", decimal(i));
-    std::string rendered;
-    render.push_back(timeOnce([&] { rendered = document.toBytes(); }));
-    replace.push_back(timeOnce([&] { replaceIfUnchanged(path, &read, rendered); }));
+    stepsOfThisSave.clear();
+    lastMark = Clock::now();
+    const auto start = lastMark;
+    SaveSettings(i % 2 ? *a : *b, path);
+    recordStep("base and bookkeeping");
+    totals.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    for (const auto& [step, ms] : stepsOfThisSave) stepTimes[step].push_back(ms);
   }
-  print("  of which: read until two agree", summarise(load), runs);
-  print("  of which: parse", summarise(parse), runs);
-  print("  of which: render", summarise(render), runs);
-  print("  of which: look, write, replace", summarise(replace), runs);
+  save_steps::install(nullptr);
+  std::printf("one-key save, step by step (medians of %d saves; the steps' medians add up to %.3f ms, "
+              "the saves' median is %.3f ms):\n",
+              runs, sumOfMedians(), summarise(totals).median);
+  for (const std::string& step : stepOrder) {
+    const std::vector<double>& times = stepTimes[step];
+    print(("  " + step).c_str(), summarise(times), static_cast<int>(times.size()));
+  }
 
   // A file whose length is a multiple of 4096 bytes reads like any other.
   for (int extra : {0, 2}) {

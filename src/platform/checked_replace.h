@@ -55,7 +55,10 @@ enum class LockedMerge {
 // Where the platform can keep other writers out while letting readers in (Windows: an open
 // without write sharing), opens the file so, reads it whole and writes `merge(what it read)`
 // into it under that same open, so no other write can come between the read and the write.
-// The whole new text waits beside the file as a journal while it is written.
-LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const std::string&)>& merge);
+// The whole new text waits beside the file as a journal while it is written. `merge` returns
+// a text that lives until mergeUnderLock returns (what it read, or a text of the caller's),
+// so that neither is copied.
+using LockedMergeStep = std::function<const std::string&(const std::string&)>;
+LockedMerge mergeUnderLock(TextView path, const LockedMergeStep& merge);
 
 }  // namespace ko

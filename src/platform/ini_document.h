@@ -35,6 +35,8 @@ class Document {
   // The value text of the first matching key of the first matching section, blanks around
   // it dropped; nothing when the section or key is missing.
   std::optional<Text> storedValue(TextView section, TextView key) const;
+  // The same, as a view into the document, good until its next write.
+  std::optional<TextView> storedView(TextView section, TextView key) const;
 
   // The names of the sections in file order, as written in their headers.
   std::vector<Text> sectionNames() const;
@@ -50,11 +52,21 @@ class Document {
   bool writeStruct(TextView section, TextView key, const void* bytes, size_t size);
 
  private:
+  enum class Break : unsigned char { None, CrLf, Lf, Cr };
+  // A line as read is a stretch of the document's text (and, in an ANSI document, of the
+  // bytes it was read from), so a load copies the file once and not line by line; a line
+  // that is written or added holds its own text (and bytes).
   struct Line {
-    Text text;       // without its line break
-    Text lineBreak;  // "\r\n", "\n", "\r", or empty for a last line without one
-    // In an ANSI document the text's bytes: as read for a line nobody changed, so that it
-    // is written back byte for byte even where the code page defines no character.
+    size_t textStart = 0;
+    size_t textLength = 0;
+    size_t byteStart = 0;
+    size_t byteLength = 0;
+    Break lineBreak = Break::None;
+    bool own = false;
+    Text text;          // the line's own text, without its line break
+    // In an ANSI document the line's own bytes. A line nobody changed is written back from
+    // the bytes it was read from, byte for byte even where the code page defines no
+    // character.
     std::string bytes;
   };
   struct KeyLine {
@@ -62,8 +74,17 @@ class Document {
     size_t valueStart;  // offset of the value (after '=' and blanks) in the line's text
   };
 
-  static std::optional<TextView> sectionOf(const Line& line);
-  static std::optional<KeyLine> keyOf(const Line& line);
+  static std::optional<TextView> sectionOf(TextView line);
+  static std::optional<KeyLine> keyOf(TextView line);
+  // The document of a whole text, which it keeps as the text its lines are part of.
+  static Document fromDecoded(Text text, Encoding encoding);
+  static Line newLine(Text text);
+  static TextView breakText(Break lineBreak);
+  template <typename View>
+  static Break breakOf(View all, size_t at, size_t length);
+  TextView textOf(const Line& line) const;
+  // The line's text, made its own first, for a change.
+  Text& ownText(Line& line);
   // Index of the first header line naming `section`.
   std::optional<size_t> findSection(TextView section) const;
   std::optional<size_t> findKey(size_t header, TextView key) const;
@@ -73,6 +94,13 @@ class Document {
   void becomeUtf16();
 
   Encoding encoding_ = Encoding::Utf16Le;
+  // The index of every section header line, in file order, made on the first lookup and
+  // dropped whenever lines are added (a value written into a key line never makes or
+  // unmakes a header).
+  mutable std::vector<size_t> headers_;
+  mutable bool headersKnown_ = false;
+  Text text_;          // the text as read, which every unchanged line is part of
+  std::string bytes_;  // in an ANSI document, the bytes as read
   std::vector<Line> lines_;
 };
 

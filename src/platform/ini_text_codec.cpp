@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include "platform/code_page.h"
 
 namespace ko::ini {
@@ -24,6 +25,15 @@ constexpr uint32_t kWesternCodePage = 1252;
 uint32_t seamCodePage() {
   const uint32_t page = ansiCodePage();
   return page != kWesternCodePage && isCodePageSupported(page) ? page : kWesternCodePage;
+}
+
+// On a little-endian machine (every one the program runs on) a UTF-16LE unit is stored as
+// it sits in memory, so the file's text is copied, not converted unit by unit.
+bool unitsAreLittleEndian() {
+  const uint16_t probe = 1;
+  unsigned char first = 0;
+  std::memcpy(&first, &probe, 1);
+  return first == 1;
 }
 
 }  // namespace
@@ -82,15 +92,32 @@ Encoding detectEncoding(std::string_view bytes) {
 
 Text decodeFile(std::string_view bytes, Encoding encoding) {
   if (encoding == Encoding::Ansi) return decodeAnsi(bytes);
-  Text text;
   const size_t start = detectEncoding(bytes) == Encoding::Utf16Le ? 2 : 0;
-  text.reserve((bytes.size() - start) / 2);
-  for (size_t i = start; i + 1 < bytes.size(); i += 2) {
-    const auto low = static_cast<unsigned char>(bytes[i]);
-    const auto high = static_cast<unsigned char>(bytes[i + 1]);
-    text.push_back(static_cast<char16_t>(low | (high << 8)));
+  Text text((bytes.size() - start) / 2, u'\0');
+  if (unitsAreLittleEndian()) {
+    if (!text.empty()) std::memcpy(&text[0], bytes.data() + start, text.size() * 2);
+    return text;
+  }
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto low = static_cast<unsigned char>(bytes[start + 2 * i]);
+    const auto high = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
+    text[i] = static_cast<char16_t>(low | (high << 8));
   }
   return text;
+}
+
+void appendUtf16Le(std::string& bytes, TextView text) {
+  const size_t at = bytes.size();
+  bytes.resize(at + text.size() * 2);
+  if (text.empty()) return;
+  if (unitsAreLittleEndian()) {
+    std::memcpy(&bytes[at], text.data(), text.size() * 2);
+    return;
+  }
+  for (size_t i = 0; i < text.size(); ++i) {
+    bytes[at + 2 * i] = static_cast<char>(text[i] & 0xFF);
+    bytes[at + 2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
 }
 
 std::string encodeUtf16File(TextView text) {
@@ -98,10 +125,7 @@ std::string encodeUtf16File(TextView text) {
   bytes.reserve(2 + text.size() * 2);
   bytes.push_back(static_cast<char>(kByteOrderMark[0]));
   bytes.push_back(static_cast<char>(kByteOrderMark[1]));
-  for (char16_t unit : text) {
-    bytes.push_back(static_cast<char>(unit & 0xFF));
-    bytes.push_back(static_cast<char>(unit >> 8));
-  }
+  appendUtf16Le(bytes, text);
   return bytes;
 }
 

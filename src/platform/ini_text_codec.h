@@ -20,6 +20,8 @@ Encoding detectEncoding(std::string_view bytes);
 Text decodeFile(std::string_view bytes, Encoding encoding);
 // Text to UTF-16LE file bytes, starting with the byte-order mark.
 std::string encodeUtf16File(TextView text);
+// The text's UTF-16LE bytes (no mark), added to the end of `bytes`.
+void appendUtf16Le(std::string& bytes, TextView text);
 
 // ANSI text in the system's code page. Decoding never fails (bytes the page does not define
 // become stand-in characters). Encoding succeeds only when the page holds every character

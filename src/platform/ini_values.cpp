@@ -1,16 +1,30 @@
 #include "platform/ini_values.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace ko::ini {
 namespace {
 
-int hexDigitValue(char16_t unit) {
-  if (unit >= u'0' && unit <= u'9') return unit - u'0';
-  if (unit >= u'A' && unit <= u'F') return unit - u'A' + 10;
-  if (unit >= u'a' && unit <= u'f') return unit - u'a' + 10;
-  return -1;
+// The value of each ASCII unit as a hex digit, -1 for a unit that is none: records are
+// thousands of digits, and a save checks every record the file holds.
+struct HexDigits {
+  signed char value[128];
+  constexpr HexDigits() : value() {
+    for (int unit = 0; unit < 128; ++unit) {
+      value[unit] = -1;
+      if (unit >= '0' && unit <= '9') value[unit] = static_cast<signed char>(unit - '0');
+      if (unit >= 'A' && unit <= 'F') value[unit] = static_cast<signed char>(unit - 'A' + 10);
+      if (unit >= 'a' && unit <= 'f') value[unit] = static_cast<signed char>(unit - 'a' + 10);
+    }
+  }
+};
+constexpr HexDigits kHexValues;
+
+int hexDigitValue(char16_t unit) { return unit < 128 ? kHexValues.value[unit] : -1; }
+
+// The byte that the two digits at `2 * i` stand for, -1 when they are not two hex digits.
+int recordByte(TextView value, size_t i) {
+  const int high = hexDigitValue(value[2 * i]);
+  const int low = hexDigitValue(value[2 * i + 1]);
+  return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
 bool hasLineBreakOrNul(TextView text) {
@@ -33,7 +47,9 @@ TextView trimBlanks(TextView text) {
   return text.substr(begin, end - begin);
 }
 
-Text readableValue(TextView stored) {
+Text readableValue(TextView stored) { return Text(readableView(stored)); }
+
+TextView readableView(TextView stored) {
   TextView value = stored.substr(0, stored.find(u'\0'));
   value = trimBlanks(value);
   // One pair of the same quote, double or single, goes as the system's profile functions
@@ -41,7 +57,7 @@ Text readableValue(TextView stored) {
   if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
-  return Text(value.substr(0, kMaxValueLength));
+  return value.substr(0, kMaxValueLength);
 }
 
 TextView callerName(TextView name) { return trimBlanks(name.substr(0, name.find(u'\0'))); }
@@ -88,32 +104,34 @@ int32_t parseInteger(TextView value) {
 
 Text encodeRecord(const void* bytes, size_t size) {
   const auto* data = static_cast<const unsigned char*>(bytes);
-  Text text;
-  text.reserve(size * 2 + 2);
+  Text text(size * 2 + 2, u'0');
   unsigned sum = 0;
   for (size_t i = 0; i < size; ++i) {
-    text.push_back(kHexDigits[data[i] >> 4]);
-    text.push_back(kHexDigits[data[i] & 0xF]);
+    text[2 * i] = kHexDigits[data[i] >> 4];
+    text[2 * i + 1] = kHexDigits[data[i] & 0xF];
     sum += data[i];
   }
-  text.push_back(kHexDigits[(sum >> 4) & 0xF]);
-  text.push_back(kHexDigits[sum & 0xF]);
+  text[2 * size] = kHexDigits[(sum >> 4) & 0xF];
+  text[2 * size + 1] = kHexDigits[sum & 0xF];
   return text;
 }
 
-bool decodeRecord(TextView value, void* buffer, size_t size) {
+bool isRecordText(TextView value, size_t size) {
   if (size >= value.max_size() / 2 || value.size() != 2 * (size + 1)) return false;
-  std::vector<unsigned char> bytes(size + 1);
   unsigned sum = 0;
-  for (size_t i = 0; i <= size; ++i) {
-    const int high = hexDigitValue(value[2 * i]);
-    const int low = hexDigitValue(value[2 * i + 1]);
-    if (high < 0 || low < 0) return false;
-    bytes[i] = static_cast<unsigned char>(high * 16 + low);
-    if (i < size) sum += bytes[i];
+  for (size_t i = 0; i < size; ++i) {
+    const int byte = recordByte(value, i);
+    if (byte < 0) return false;
+    sum += static_cast<unsigned>(byte);
   }
-  if ((sum & 0xFF) != bytes[size]) return false;
-  if (size > 0) std::copy(bytes.begin(), bytes.end() - 1, static_cast<unsigned char*>(buffer));
+  return recordByte(value, size) == static_cast<int>(sum & 0xFF);
+}
+
+bool decodeRecord(TextView value, void* buffer, size_t size) {
+  // Checked whole first, so that a value that fails leaves the buffer as it was.
+  if (!isRecordText(value, size)) return false;
+  auto* out = static_cast<unsigned char*>(buffer);
+  for (size_t i = 0; i < size; ++i) out[i] = static_cast<unsigned char>(recordByte(value, i));
   return true;
 }
 

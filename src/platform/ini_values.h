@@ -20,6 +20,8 @@ TextView trimBlanks(TextView text);
 // a NUL as a C buffer would be, one pair of surrounding quotes (both double or both single)
 // dropped, at most kMaxValueLength units.
 Text readableValue(TextView stored);
+// The same, as a view into `stored`.
+TextView readableView(TextView stored);
 
 // A caller's section or key name as the profile functions see it: cut at a NUL, blanks
 // around it dropped.
@@ -44,5 +46,7 @@ Text encodeRecord(const void* bytes, size_t size);
 // The record's bytes, only when the value has exactly 2 x (size + 1) hex digits and the
 // checksum matches; `buffer` is untouched otherwise.
 bool decodeRecord(TextView value, void* buffer, size_t size);
+// Whether decodeRecord would take the value, without decoding it anywhere.
+bool isRecordText(TextView value, size_t size);
 
 }  // namespace ko::ini

@@ -5,6 +5,7 @@
 #include <thread>
 #include "platform/checked_replace.h"
 #include "platform/file_system.h"
+#include "platform/save_steps.h"
 #include "platform/settled_read.h"
 
 namespace ko {
@@ -24,11 +25,12 @@ SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&
   // beside, look again.
   constexpr int kLockPatienceMs = 250;
   for (bool everyKey = true;;) {
-    const LockedMerge locked = mergeUnderLock(path, [&](const std::string& now) {
-      if (firstRead) seen.firstRead = now;
+    const LockedMerge locked = mergeUnderLock(path, [&](const std::string& now) -> const std::string& {
+      if (firstRead) seen.firstReadKnown = seen.known && seen.known(now);
       firstRead = false;
       ini::Document document = ini::Document::fromBytes(now);
       everyKey = edit(document);
+      save_steps::mark("merge");
       seen.last = document.toBytes();
       return seen.last;
     });
@@ -41,7 +43,6 @@ SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&
       break;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  const std::string untouched = ini::Document().toBytes();
   std::string input;   // the text the edit is applied to
   std::string onDisk;  // what the file must still hold for the result to replace it
   bool existed = false;
@@ -49,19 +50,23 @@ SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&
   for (;;) {
     if (readAgain) {
       existed = readSettledFileBytes(path, input);
+      save_steps::mark("read until two agree");
       // The read has already waited its patience for a file held without sharing.
       if (!existed && entryExists(path)) return SharedEdit::Unreadable;
       if (!existed) input.clear();
       onDisk = input;
-      if (firstRead) seen.firstRead = input;
+      if (firstRead) seen.firstReadKnown = seen.known && seen.known(input);
       firstRead = false;
     }
     ini::Document document = existed ? ini::Document::fromBytes(input) : ini::Document();
     const bool everyKey = edit(document);
+    save_steps::mark("merge");
     const std::string out = document.toBytes();
     seen.last = onDisk;
-    if (existed ? out == onDisk : out == untouched) return everyKey ? SharedEdit::Done : SharedEdit::NotWritten;
+    if (existed ? out == onDisk : out == ini::Document().toBytes())
+      return everyKey ? SharedEdit::Done : SharedEdit::NotWritten;
     const CheckedReplace result = replaceIfUnchanged(path, existed ? &onDisk : nullptr, out);
+    save_steps::mark("write beside, look, rename");
     if (result.outcome == CheckedOutcome::Replaced || result.outcome == CheckedOutcome::ReplacedOther) {
       seen.last = out;
       seen.wrote = true;

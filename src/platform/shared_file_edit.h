@@ -36,9 +36,12 @@ enum class SharedEdit {
 // missing file starts as an empty document and is created only if the edit wrote something.
 // What an edit met and left, for a caller that watches the file's other writers.
 struct SharedEditTrace {
-  std::string firstRead;  // the file as the first read found it
-  std::string last;       // what the file holds after the edit (as written or as read)
-  bool wrote = false;     // the edit put new contents in place
+  // Set by the caller: whether a text is the one it last read from the file or wrote there.
+  // The first read is asked about as it is made, so the text need not be kept.
+  std::function<bool(const std::string&)> known;
+  bool firstReadKnown = false;  // `known` recognised what the first read found
+  std::string last;             // what the file holds after the edit (as written or as read)
+  bool wrote = false;           // the edit put new contents in place
 };
 SharedEdit editSharedFile(TextView path, const std::function<bool(ini::Document&)>& edit, int patienceMs = 1500,
                           SharedEditTrace* trace = nullptr);

@@ -2,7 +2,8 @@
 // last read it from that file or wrote it there. The device service writes the same file
 // at any moment, so a save does not write the record back whole: it puts into the file as
 // it is now only the keys whose value in the record differs from the base (the ones the
-// program changed since), and every other key stays as the file holds it.
+// program changed since), and every other key stays as the file holds it. A key's stored
+// text is made from its bytes in the record alone, so the base is kept as those bytes.
 #pragma once
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ void rememberBase(TextView path, const SettingsRecord& record, const std::vector
 std::vector<std::optional<Text>> baseTexts(TextView path);
 // The file's bytes as the program last read or wrote them whole: a save that finds
 // anything else knows another program has written the file since.
-void rememberLastBytes(TextView path, const std::string& bytes);
+void rememberLastBytes(TextView path, std::string bytes);
 bool isLastBytes(TextView path, const std::string& bytes);
 // The next save to that file writes every key (an export writes the whole record).
 void forgetBase(TextView path);

@@ -6,6 +6,7 @@
 #include <memory>
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
+#include "platform/save_steps.h"
 #include "platform/settled_read.h"
 #include "platform/shared_file_edit.h"
 #include "settings/factory_assignments.h"
@@ -206,16 +207,18 @@ std::vector<bool> undoneKeys(const ini::Document& document, const SettingsRecord
 namespace {
 
 bool saveKeys(const SettingsRecord& record, TextView path, const std::vector<bool>& changed) {
-  const std::vector<std::optional<Text>> before = baseTexts(path);
+  save_steps::mark("changed keys");
   SharedEditTrace trace;
+  trace.known = [&](const std::string& bytes) { return isLastBytes(path, bytes); };
   const SharedEdit outcome =
       editSharedFile(path, [&](ini::Document& document) { return mergeKeys(document, record, changed); }, 1500, &trace);
   if (outcome != SharedEdit::Done) return false;
-  rememberBase(path, record);
   // A file nobody else wrote since the program last read or wrote it has no stale copy
-  // coming back: nothing waits then.
-  const bool othersWrote = !isLastBytes(path, trace.firstRead);
-  if (othersWrote && trace.wrote) {
+  // coming back: nothing waits then, and the base from before the save is not needed.
+  const bool watch = !trace.firstReadKnown && trace.wrote;
+  const std::vector<std::optional<Text>> before = watch ? baseTexts(path) : std::vector<std::optional<Text>>();
+  rememberBase(path, record);
+  if (watch) {
     putBackUndoneEdit(path, trace.last, [&](ini::Document& document) {
       const std::vector<bool> undone = undoneKeys(document, record, changed, before);
       if (std::find(undone.begin(), undone.end(), true) == undone.end()) return false;
@@ -223,7 +226,7 @@ bool saveKeys(const SettingsRecord& record, TextView path, const std::vector<boo
       return true;
     });
   }
-  rememberLastBytes(path, trace.last);
+  rememberLastBytes(path, std::move(trace.last));
   return true;
 }
 
@@ -242,6 +245,7 @@ bool SaveSettings(const SettingsRecord& record, TextView path) {
 
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change) {
   SharedEditTrace trace;
+  trace.known = [&](const std::string& bytes) { return isLastBytes(path, bytes); };
   const auto edit = [&](ini::Document& document) {
     DocumentStrings strings(path, document);
     return change(strings);
@@ -249,14 +253,14 @@ bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)
   if (editSharedFile(path, edit, 1500, &trace) != SharedEdit::Done) return false;
   // The keys changed here (the macro list, the imported profile's name) are the program's
   // alone: the change made again on a stale copy puts back whatever it undid.
-  if (trace.wrote && !isLastBytes(path, trace.firstRead)) {
+  if (trace.wrote && !trace.firstReadKnown) {
     putBackUndoneEdit(path, trace.last, [&](ini::Document& document) {
       const std::string before = document.toBytes();
       edit(document);
       return document.toBytes() != before;
     });
   }
-  rememberLastBytes(path, trace.last);
+  rememberLastBytes(path, std::move(trace.last));
   return true;
 }
 

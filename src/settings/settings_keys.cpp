@@ -69,12 +69,11 @@ const std::vector<SettingKey>& settingKeys() {
 }
 
 bool holdsReadableValue(const ini::Document& document, const SettingKey& key) {
-  const std::optional<Text> stored = document.storedValue(key.section, key.key);
+  const std::optional<TextView> stored = document.storedView(key.section, key.key);
   if (!stored || stored->empty()) return false;
   // A counter is the service's to write, whatever text it keeps there.
-  if (!key.isRecord) return key.serviceOwned || isWholeDecimal(ini::readableValue(*stored));
-  std::vector<unsigned char> bytes(key.size);
-  return ini::decodeRecord(ini::readableValue(*stored), bytes.data(), bytes.size());
+  if (!key.isRecord) return key.serviceOwned || isWholeDecimal(ini::readableView(*stored));
+  return ini::isRecordText(ini::readableView(*stored), key.size);
 }
 
 Text storedText(const SettingsRecord& record, const SettingKey& key) {

@@ -142,5 +142,34 @@ TEST(LiveServiceWin, SavesBesideAServiceCountingByReadAndWriteBackLoseNoClick) {
   EXPECT_EQ(listFiles(dir.folder()), std::vector<Text>{u"Mouse.ini"}) << "no journal or temporary file is left";
 }
 
+// The save reads the file under its exclusive-write open with one read asked for more than
+// the file's length, and writes the merge's text with one write. Files of every length (a
+// multiple of the page size or of the read's leeway among them) come back whole, and the
+// new text, longer or shorter, replaces them whole with no journal left beside them.
+TEST(LiveServiceWin, TheLockedMergeReadsAndWritesFilesOfEveryLengthWhole) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  for (const size_t length : {0u, 1u, 4095u, 4096u, 8192u, 147456u, 1u << 20}) {
+    std::string bytes(length, '\0');
+    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('a' + i % 23);
+    ASSERT_TRUE(writeFileBytes(path, bytes));
+    std::string seen = "unread";
+    EXPECT_EQ(LockedMerge::Unchanged, mergeUnderLock(path, [&](const std::string& now) -> const std::string& {
+                seen = now;
+                return now;
+              }));
+    EXPECT_TRUE(seen == bytes) << length << " bytes read as " << seen.size();
+
+    for (const std::string& next : {bytes + "tail", bytes.substr(0, length / 2)}) {
+      ASSERT_EQ(LockedMerge::Written,
+                mergeUnderLock(path, [&](const std::string&) -> const std::string& { return next; }));
+      std::string now;
+      ASSERT_TRUE(readFileBytes(path, now));
+      EXPECT_TRUE(now == next) << length << " bytes: " << now.size() << " written, " << next.size() << " meant";
+    }
+    EXPECT_EQ(listFiles(dir.folder()), std::vector<Text>{u"Mouse.ini"});
+  }
+}
+
 }  // namespace
 }  // namespace ko

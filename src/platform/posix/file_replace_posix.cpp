@@ -129,7 +129,7 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
 
 // POSIX has no sharing modes to keep another writer out with: the caller looks before and
 // after a rename instead (tryCheckedReplace).
-LockedMerge mergeUnderLock(TextView, const std::function<std::string(const std::string&)>&) {
+LockedMerge mergeUnderLock(TextView, const LockedMergeStep&) {
   return LockedMerge::Unsupported;
 }
 

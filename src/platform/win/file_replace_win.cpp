@@ -16,9 +16,11 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <string_view>
 #include "platform/checked_replace.h"
 #include "platform/file_stamp.h"
 #include "platform/file_system.h"
+#include "platform/save_steps.h"
 
 namespace ko {
 namespace {
@@ -36,12 +38,13 @@ void stampPreciseWriteTime(HANDLE file) {
   SetFileTime(file, nullptr, nullptr, &now);
 }
 
-// Every byte from the file's current position, in chunks WriteFile takes.
-bool writeAll(HANDLE file, const std::string& bytes) {
+// Every byte from the file's current position: one WriteFile for a settings file (a call
+// takes up to 64 MB here; larger files go in more).
+bool writeAll(HANDLE file, std::string_view bytes) {
   bool ok = true;
   size_t done = 0;
   while (ok && done < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 26));
     DWORD written = 0;
     ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
     done += written;
@@ -65,29 +68,46 @@ bool renameOver(const Text& from, const Text& to) {
   return MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-// Every byte of an open file, from its start.
+// Every byte of an open file, from its start: the first ReadFile asks for more than the
+// file's length, so a settings file comes in one read (and one more that finds the end);
+// a file that grew meanwhile is read on to its end.
 bool readAllFrom(HANDLE file, std::string& bytes) {
   bytes.clear();
   LARGE_INTEGER start{};
-  if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return false;
-  char chunk[16384];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr)) {
-    if (got == 0) return true;
-    bytes.append(chunk, got);
+  LARGE_INTEGER size{};
+  if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN) || !GetFileSizeEx(file, &size)) return false;
+  constexpr size_t kLeeway = 4096;
+  size_t have = 0;
+  bytes.resize(std::min<uint64_t>(static_cast<uint64_t>(size.QuadPart), 1ull << 30) + kLeeway);
+  for (;;) {
+    if (bytes.size() - have < kLeeway) bytes.resize(bytes.size() * 2);
+    const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - have, 1u << 26));
+    DWORD got = 0;
+    if (!ReadFile(file, &bytes[have], want, &got, nullptr)) {
+      bytes.clear();
+      return false;
+    }
+    if (got == 0) break;
+    have += got;
   }
-  return false;
+  bytes.resize(have);
+  return true;
 }
 
 // Writes `bytes` over an open file from its start, cuts it to their length, and closes it
 // (the handle is closed whatever happened); `flush` first waits for the disk. True when all
-// of it succeeded.
+// of it succeeded. A file that was longer gets the new text padded to its length in the
+// same write (see paddedToLength) before the cut.
 bool writeOverThenClose(HANDLE file, const std::string& bytes, uint64_t oldSize, bool flush) {
   LARGE_INTEGER start{};
-  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, paddedToLength(bytes, oldSize));
-  LARGE_INTEGER end{};
-  end.QuadPart = static_cast<LONGLONG>(bytes.size());
-  ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  const bool shorter = bytes.size() < oldSize;
+  bool ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) &&
+            (shorter ? writeAll(file, paddedToLength(bytes, oldSize)) : writeAll(file, bytes));
+  if (shorter) {
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(bytes.size());
+    ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  }
   if (ok) stampPreciseWriteTime(file);
   ok = ok && (!flush || FlushFileBuffers(file));
   ok = CloseHandle(file) && ok;
@@ -148,7 +168,7 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
   // between the look and the rename was undone by it, and the other program then counted
   // on from the undone value.
   bool changed = false;
-  const LockedMerge merged = mergeUnderLock(path, [&](const std::string& now) {
+  const LockedMerge merged = mergeUnderLock(path, [&](const std::string& now) -> const std::string& {
     changed = now != *expected;
     return changed ? now : bytes;
   });
@@ -163,7 +183,7 @@ CheckedReplace tryCheckedReplace(TextView path, const std::string* expected, con
   return {CheckedOutcome::Failed, {}};
 }
 
-LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const std::string&)>& merge) {
+LockedMerge mergeUnderLock(TextView path, const LockedMergeStep& merge) {
   if (path.empty()) return LockedMerge::Failed;
   const Text target(path);
   const DWORD attributes = GetFileAttributesW(wide(target));
@@ -179,13 +199,19 @@ LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const 
     if (sharingRefused(error)) return LockedMerge::Held;
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? LockedMerge::Missing : LockedMerge::Failed;
   }
+  save_steps::mark("open");
+  // The one read this save needs: no writer can change the file while it is open so, so
+  // there is nothing for a second read to confirm.
   std::string now;
   if (!readAllFrom(file, now)) {
     CloseHandle(file);
     return LockedMerge::Failed;
   }
-  const std::string bytes = merge(now);
-  if (bytes == now) {
+  save_steps::mark("read");
+  const std::string& bytes = merge(now);
+  const bool same = bytes == now;
+  save_steps::mark("compare");
+  if (same) {
     CloseHandle(file);
     return LockedMerge::Unchanged;
   }
@@ -193,6 +219,7 @@ LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const 
   // write of the profile functions that is refused is a click a service never counts):
   // neither the journal nor the file is flushed.
   const Text journal = writeJournal(target, bytes);
+  save_steps::mark("journal write");
   if (journal.empty()) {
     CloseHandle(file);
     return LockedMerge::Failed;
@@ -201,7 +228,9 @@ LockedMerge mergeUnderLock(TextView path, const std::function<std::string(const 
     // The file may hold part of the new text: the journal holds all of it.
     return renameOver(journal, target) ? LockedMerge::Written : LockedMerge::Failed;
   }
+  save_steps::mark("in-place write");
   DeleteFileW(wide(journal));
+  save_steps::mark("journal delete");
   return LockedMerge::Written;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -113,6 +114,44 @@ TEST(IniDocument, SectionHeaderRunsToTheLastClosingBracket) {
   EXPECT_EQ(1, document.readInt(u"a]b", u"k", 0));
   // "[open" lacks its bracket, so it opens no section: the second k is still in [a]b].
   EXPECT_EQ(0, document.readInt(u"open", u"k", 0));
+}
+
+// A loaded document's lines stay part of the text it was read from until one is written,
+// and its sections are found through an index that lines added anywhere must move. Every
+// step of a batch of edits must read and render as the same edits on a document parsed
+// afresh from the bytes before it, copies must not share their lines, and the file keeps
+// its duplicate section, spacing and last line without a break.
+TEST(IniDocument, EditsReadAndRenderAsOnAFreshParseAfterEveryStep) {
+  const std::string start = test::utf16File(
+      "[Setting]\r\nDPI=1\r\n\r\n[ GROUP1 ]\r\nName = one\r\n; note\r\n[GROUP2]\r\nDPI=2\r\n"
+      "[Setting]\r\nDPI=99\r\n[GROUP3]\nx=3");
+  Document document = Document::fromBytes(start);
+  const Document untouched = document;
+  const std::vector<std::function<void(Document&)>> edits = {
+      [](Document& d) { d.writeString(u"GROUP1", u"Added", u"a"); },        // a line in the middle
+      [](Document& d) { d.writeString(u"GROUP2", u"DPI", u"22"); },         // a header moved down
+      [](Document& d) { d.writeString(u"New", u"k", u"v"); },               // a section at the end
+      [](Document& d) { d.writeString(u"Setting", u"Profile", u"4"); },     // the first of two
+      [](Document& d) { d.writeString(u"GROUP3", u"x", u"33"); },           // the last line
+      [](Document& d) { d.writeString(u"group2", u"Second", u"s"); },
+      [](Document& d) { d.writeString(u"New", u"k", u"vv"); },
+  };
+  for (size_t step = 0; step < edits.size(); ++step) {
+    Document fresh = Document::fromBytes(document.toBytes());
+    edits[step](document);
+    edits[step](fresh);
+    ASSERT_EQ(test::visible(fresh.toBytes()), test::visible(document.toBytes())) << "step " << step;
+    for (const char16_t* section : {u"Setting", u"GROUP1", u"GROUP2", u"GROUP3", u"New"})
+      for (const char16_t* key : {u"DPI", u"Name", u"Added", u"Second", u"Profile", u"x", u"k"})
+        EXPECT_TRUE(fresh.storedValue(section, key) == document.storedValue(section, key)) << "step " << step;
+  }
+  EXPECT_EQ(test::utf16File("[Setting]\r\nDPI=1\r\nProfile=4\r\n\r\n[ GROUP1 ]\r\nName = one\r\nAdded=a\r\n"
+                            "; note\r\n[GROUP2]\r\nDPI=22\r\nSecond=s\r\n[Setting]\r\nDPI=99\r\n[GROUP3]\nx=33\r\n"
+                            "[New]\r\nk=vv\r\n"),
+            document.toBytes());
+  EXPECT_EQ(start, untouched.toBytes());
+  EXPECT_EQ(u"one", untouched.readString(u"GROUP1", u"Name", u""));
+  EXPECT_EQ(1, untouched.readInt(u"Setting", u"DPI", 0));
 }
 
 }  // namespace

@@ -46,7 +46,12 @@ TEST(IniValues, RecordsRoundTripAndRejectEveryFlaw) {
   EXPECT_FALSE(decodeRecord(u"AB AB", &one, 1));
   EXPECT_FALSE(decodeRecord(u"ABA", &one, 1));
   EXPECT_FALSE(decodeRecord(u"AB", &one, static_cast<size_t>(-1)));
+  EXPECT_FALSE(decodeRecord(u"\uFF21\uFF22AB", &one, 1));  // full-width letters are no digits
   EXPECT_EQ(7, one);
+  // The check without the decode agrees with the decode on each of them.
+  EXPECT_TRUE(isRecordText(stored, all.size()));
+  EXPECT_TRUE(isRecordText(u"abab", 1));
+  for (const char16_t* flawed : {u"01", u"AB AB", u"ABA", u"ABAC", u"\uFF21\uFF22AB"}) EXPECT_FALSE(isRecordText(flawed, 1));
 }
 
 TEST(IniValues, NamesThatCannotBeReadBackAreNotWritable) {

@@ -13,6 +13,7 @@
 #include "platform/service_recorder.h"
 #include "platform/shared_file_edit.h"
 #include "settings/service_events.h"
+#include "settings/settings_base.h"
 #include "settings/settings_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -99,6 +100,45 @@ TEST(SettingsMerge, ASaveWritesOnlyWhatTheProgramChangedOverTheFileAsItIsNow) {
 // While the program runs, the file it reloads on a device notice may have been removed,
 // emptied or cut short by a writer that died; the working record keeps the settings and
 // the file gets them back whole, with the reported change.
+// A reload of the stage records alone (the service announced new ones) makes only them the
+// base: a save after it leaves them and every key the program did not change as the file
+// has them, and writes what it did change; a stage the program then changes goes in, and
+// once the base is forgotten the whole record does.
+TEST(SettingsMerge, AStageReloadMakesOnlyTheStagesTheBase) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
+  auto working = std::make_unique<SettingsRecord>();
+  auto buffer = std::make_unique<SettingsRecord>();
+  ASSERT_EQ(reloadSettingsFrom(*working, *buffer, path, kProfileFromFile), SettingsReload::Saved);
+  const DpiInfo fromService{1, 7, 8, 9};
+  ASSERT_TRUE(portableProfileStrings().writeStruct(path, u"Setting", u"DPI_INFO2", &fromService, sizeof fromService));
+  ASSERT_TRUE(writeKey(path, u"LedMode", u"4"));
+  ASSERT_TRUE(reloadDpiInfos(*working, path));
+  EXPECT_EQ(working->DPI_INFO[1].levelY, 9);
+  EXPECT_NE(working->LedMode, 4) << "only the stages are read";
+
+  const auto storedStage = [&] {
+    DpiInfo stage{};
+    EXPECT_TRUE(portableProfileStrings().readStruct(path, u"Setting", u"DPI_INFO2", &stage, sizeof stage));
+    return stage.levelY;
+  };
+  working->LedColor = 0x654321;
+  ASSERT_TRUE(SaveSettings(*working, path));
+  EXPECT_EQ(fileInt(path, u"LedColor"), 0x654321);
+  EXPECT_EQ(fileInt(path, u"LedMode"), 4);
+  EXPECT_EQ(storedStage(), 9);
+
+  working->DPI_INFO[1].levelY = 11;
+  ASSERT_TRUE(SaveSettings(*working, path));
+  EXPECT_EQ(storedStage(), 11);
+  EXPECT_EQ(fileInt(path, u"LedMode"), 4);
+
+  forgetBase(path);
+  ASSERT_TRUE(SaveSettings(*working, path));
+  EXPECT_EQ(fileInt(path, u"LedMode"), working->LedMode);
+  EXPECT_EQ(fileInt(path, u"LedColor"), 0x654321);
+}
+
 TEST(SettingsMerge, AFileThatLostKeysNeverReplacesTheWorkingRecord) {
   test::TempDir dir;
   const Text path = dir.file(u"Mouse.ini");
