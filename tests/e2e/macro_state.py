@@ -5,6 +5,7 @@
   macro_state.py list <Mouse.ini> [name|- ...]          keys "0".."19" of MACRO_LIST, "-" free
   macro_state.py button <Mouse.ini> <section> <button> <position> <name>
                                                         a macro assignment (function code 6)
+  macro_state.py first-delay <file.macro>               prints the row of its first delay step
 Prints what differs and exits 1 on any difference.
 """
 import sys
@@ -63,6 +64,12 @@ def check_macro(path, loop, steps):
     return problems
 
 
+def first_delay(path):
+    stored = record_bytes(dict(read_ini(path).get("setting", [])).get("MacroSetting_0", ""), 180) or b""
+    rows = [stored[i:i + 3] for i in range(0, len(stored), 3)]
+    return next((row for row, step in enumerate(rows) if step[0] == 0x06), -1)
+
+
 def check_list(path, names):
     listed = dict(read_ini(path).get("macro_list", []))
     problems = []
@@ -98,6 +105,9 @@ def main(argv):
         problems = check_list(argv[2], argv[3:])
     elif what == "button":
         problems = check_button(*argv[2:7])
+    elif what == "first-delay":
+        print(first_delay(argv[2]))
+        return 0
     else:
         sys.exit(__doc__)
     for p in problems:

@@ -55,6 +55,7 @@ button_is() { python3 "$STATE" button "$INI" "$@"; }
 value_of() { probe | python3 "$CHECK" value "$1"; }
 focused() { probe | python3 "$CHECK" focused; }
 focus_is() { [ "$(focused)" = "$1" ]; }
+window_open() { wait_window "$1" 10 >/dev/null; }
 has_bit() { [ $(( $1 & $2 )) != 0 ]; }
 # Presses Tab until the control named `name` has the focus (at most a page's worth). A
 # probe that finds no focus (the program busy saving) is asked again before the next Tab.
@@ -278,13 +279,17 @@ dialog_speaks en dpi-shift $ADVANCED $DPI_SHIFT Escape
 dialog_speaks en xshoot $ADVANCED $XSHOOT Escape
 expect "cancelled dialogs leave button 6 as it was" button_is GROUP1 6 0 Keys
 
-# The window's own buttons follow the page's last control; Space on Close ends the program.
+# The window's own buttons follow the page's last control; back on the start page, Space
+# on Close ends the program.
 expect "Tab after the page's last control reaches Minimise" tab_to "Minimise"
 keys Tab
 expect "Tab goes on to Close" is "$(focused)" "Close"
 keys Tab
 expect "and round to the page's first control" is "$(focused)" "Profile 1"
-keys shift+Tab space
+keys Escape
+expect "Escape goes back to the start page" wait_for 10 shows_page "$SKINS" main_main.png
+expect "Tab reaches Close on the start page" tab_to "Close"
+keys space
 expect "Space on Close ends the program" wait_pid_gone "$KOCFG_PID" 15
 KOCFG_PID=""
 sim_stop
@@ -296,6 +301,16 @@ fresh_settings
 sim_start
 start_by_keyboard "$ZH" || { log "the Chinese program did not start"; e2e_end; }
 expect "the Chinese start page speaks Chinese" speaks zh zh-start
+expect "Tab reaches Restore all (全部恢复)" tab_to "全部恢复"
+heard_before=$(sim_messages | wc -l)
+keys space
+sleep 3
+# The warning is the system's own message box: the system reads it to a screen reader.
+expect "the warning is open" window_open Warning
+keys Escape
+sleep 2.5
+expect "Escape in the warning restores nothing: the service hears nothing" is "$(sim_messages | wc -l)" "$heard_before"
+expect "Tab reaches Buttons (按键设置) again" tab_to "按键设置"
 keys Return
 expect "the Chinese button page speaks Chinese" speaks zh zh-buttons
 keys Tab Tab Tab Tab Tab Tab Tab Tab Return
@@ -318,6 +333,17 @@ expect "Tab reaches Rename (重命名)" tab_to "重命名"
 keys space
 sleep 2.5
 expect "the Chinese rename dialog speaks Chinese" speaks zh zh-rename
+keys Escape
+sleep 2.5
+# Two keys recorded with their delays; Enter on the first delay row opens its dialog.
+expect "Tab reaches Record (录制)" tab_to "录制"
+keys space a b space
+row=$(python3 "$STATE" first-delay "$MACROS/宏1.macro")
+expect "the recording holds a delay row" test "$row" -ge 0
+expect "Tab reaches the steps (步骤)" tab_to "步骤"
+keys $(printf 'Down %.0s' $(seq $((row + 1)))) Return
+sleep 3
+expect "the Chinese delay dialog speaks Chinese" speaks zh zh-delay
 keys Escape
 kocfg_stop
 sim_stop
