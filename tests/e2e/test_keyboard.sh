@@ -277,7 +277,7 @@ expect "profile 2's button 6 plays Keys" wait_for 10 button_is GROUP1 6 0 Keys
 shot macro-assigned >/dev/null
 dialog_speaks en dpi-shift $ADVANCED $DPI_SHIFT Escape
 dialog_speaks en xshoot $ADVANCED $XSHOOT Escape
-expect "cancelled dialogs leave button 6 as it was" button_is GROUP1 6 0 Keys
+expect "cancelled dialogs leave button 6 as it was" wait_for 10 button_is GROUP1 6 0 Keys
 
 # The window's own buttons follow the page's last control; back on the start page, Space
 # on Close ends the program.
