@@ -39,6 +39,9 @@ void LightingPage::Build(HWND parent) {
   controls_.slider(lp::kLevelSlider)->SetAccessibleName(controls_.caption(lp::kLevelTitle));
   controls_.slider(lp::kEffectSlider)->SetAccessibleName(controls_.caption(lp::kEffectTitle));
   controls_.button(lp::kEffectSwitch)->SetAccessibleName(controls_.caption(lp::kEffectTitle));
+  // The two drop-down fields are read with their titles before what they show.
+  controls_.button(lp::kMode)->SetAccessibleTitle(controls_.caption(lp::kModeTitle));
+  controls_.button(lp::kDirection)->SetAccessibleTitle(controls_.caption(lp::kDirectionTitle));
   commands_ = std::make_unique<LightingCommands>(window_.working(), channel_, static_cast<LightingView&>(*this),
                                                  [](TextView key) { return InterfaceText(key); });
 }
@@ -114,14 +117,12 @@ void LightingPage::showLightOn(bool on) {
 
 void LightingPage::showModeCaption(const Text& caption) {
   controls_.button(lp::kMode)->SetCaption(caption);
-  controls_.button(lp::kMode)->SetAccessibleName(controls_.caption(lp::kModeTitle) + u": " + caption);
 }
 
 void LightingPage::enableDirection(bool enabled) { EnableWindow(controls_.handle(lp::kDirection), enabled); }
 
 void LightingPage::showDirectionCaption(const Text& caption) {
   controls_.button(lp::kDirection)->SetCaption(caption);
-  controls_.button(lp::kDirection)->SetAccessibleName(controls_.caption(lp::kDirectionTitle) + u": " + caption);
 }
 
 void LightingPage::showEffect(bool on, int32_t param) {

@@ -88,6 +88,8 @@ void MacroPage::Build(HWND parent) {
   controls_.edit(macro_page::kDelayField)->SetAccessibleName(controls_.caption(macro_page::kDelayFixed));
   controls_.edit(macro_page::kLoopField)->SetAccessibleName(controls_.caption(macro_page::kLoop));
   steps->SetAccessibleName(InterfaceText(u"NAMESTEPS"));
+  // The name field is read with its title before the name it shows ("Macro: Fire").
+  controls_.button(macro_page::kMacroName)->SetAccessibleTitle(controls_.caption(macro_page::kNameTitle));
 }
 
 MacroEditor& MacroPage::editor() {
@@ -128,7 +130,6 @@ void MacroPage::ShowCurrentMacro() {
 void MacroPage::ShowName() {
   const Text& name = window_.macros().document().name;
   controls_.button(macro_page::kMacroName)->SetCaption(name, 0, 1);
-  controls_.button(macro_page::kMacroName)->SetAccessibleName(controls_.caption(macro_page::kNameTitle) + u" " + name);
   SetTitleText(name);
   RepaintTexts();
 }

@@ -14,7 +14,11 @@ CMacroSelDlg::~CMacroSelDlg() { popup_.reset(); }
 void CMacroSelDlg::OnInitDialog() {
   for (int m = 0; m < macro_sel::kModeCount; ++m)
     if (CBitmapBtn* mode = controls().button(macro_sel::kModeFirst + m)) mode->SetCheckMode(true);
-  ShowName();
+  if (CBitmapBtn* field = controls().button(macro_sel::kNameField)) {
+    // Read with its title before the name it shows, as the macro page's field is.
+    field->SetAccessibleTitle(controls().caption(macro_sel::kNameTitle));
+    field->SetCaption(result_.name);
+  }
   ShowRunMode();
   // Each run mode is described by the two lines of text to its right.
   for (int m = 0; m < macro_sel::kModeCount; ++m)
@@ -24,14 +28,6 @@ void CMacroSelDlg::OnInitDialog() {
     }
   // Keys start on the name field, not on the close button that comes first in reading order.
   SetFocus(Handle(macro_sel::kNameField));
-}
-
-void CMacroSelDlg::ShowName() {
-  CBitmapBtn* field = controls().button(macro_sel::kNameField);
-  if (!field) return;
-  field->SetCaption(result_.name);
-  // Read with its title, as the macro page's name field is ("Macro: Fire").
-  field->SetAccessibleName(TitledName(controls().caption(macro_sel::kNameTitle), result_.name));
 }
 
 void CMacroSelDlg::ShowRunMode() {
@@ -70,7 +66,7 @@ bool CMacroSelDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (position < macros_.size()) {
       result_.position = static_cast<int>(position);
       result_.name = macros_.at(position);
-      ShowName();
+      if (CBitmapBtn* field = controls().button(macro_sel::kNameField)) field->SetCaption(result_.name);
     }
     result = 0;
     return true;

@@ -30,7 +30,6 @@ class CMacroSelDlg : public SkinDialog {
   void OnDestroy() override { popup_.reset(); }
 
  private:
-  void ShowName();
   void ShowRunMode();
   void OpenPopup();
 

@@ -11,6 +11,18 @@
 
 namespace ko {
 
+namespace {
+
+// "Title: shown", or "Title shown" when the title ends with a colon; either alone when the
+// other is empty.
+Text TitledName(const Text& title, const Text& shown) {
+  if (title.empty() || shown.empty()) return title.empty() ? shown : title;
+  const bool colon = title.back() == u':' || title.back() == u'\uFF1A';
+  return title + (colon ? u" " : u": ") + shown;
+}
+
+}  // namespace
+
 bool CBitmapBtn::Create(HWND parent, const RECT& rect, int id) {
   return CreateControl(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, rect, parent, id);
 }
@@ -46,12 +58,6 @@ void CBitmapBtn::ShowHighlight(bool on) {
   SetHover(on);
   // A menu item a key walked to is where a screen reader should be.
   if (on) NotifyAccessible(EVENT_OBJECT_FOCUS, hwnd());
-}
-
-Text TitledName(const Text& title, const Text& shown) {
-  if (title.empty() || shown.empty()) return title.empty() ? shown : title;
-  const bool colon = title.back() == u':' || title.back() == u'\uFF1A';
-  return title + (colon ? u" " : u": ") + shown;
 }
 
 bool CBitmapBtn::Describe(AccessibleFacts& facts) const {

@@ -11,10 +11,6 @@
 
 namespace ko {
 
-// "Title: shown", or "Title shown" when the title ends with a colon; either alone when the
-// other is empty.
-Text TitledName(const Text& title, const Text& shown);
-
 class CBitmapBtn : public SkinControl {
  public:
   bool Create(HWND parent, const RECT& rect, int id);
