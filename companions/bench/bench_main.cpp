@@ -19,6 +19,7 @@
 #include "platform/ini_document.h"
 #include "platform/save_steps.h"
 #include "settings/settings_file.h"
+#include "support/key_by_key_settings.h"
 
 namespace {
 

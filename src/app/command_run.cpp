@@ -23,20 +23,22 @@ class UnseenPerformanceView final : public PerformanceView {
 };
 
 // The settings a windowless command opened, offered to the same rules the window's pages
-// call, with the window's own save.
+// call, through the same store.
 class OpenedSettings final : public CommandTarget, private ProfileHost {
  public:
   OpenedSettings(const SettingsPlaces& places, ServiceWindow& service)
-      : places_(places), service_(service), channel_(*this) {}
+      : places_(places), settings_(places.settingsFile, service) {
+    settings_.onSaved([this](bool waiting) { everySaveLanded_ = everySaveLanded_ && !waiting; });
+  }
 
   bool open(const std::function<bool()>& keepWaiting) {
-    return openUserSettings(places_, working_, loadBuffer_, keepWaiting).readFile;
+    return openUserSettings(places_, settings_, keepWaiting).readFile;
   }
 
   bool selectProfile(int index) override { return SelectProfile(*this, index); }
   void chooseStage(int index) override {
     UnseenPerformanceView view;
-    PerformanceCommands(working_, channel_, view, Text()).chooseStage(index);
+    PerformanceCommands(settings_, view, Text()).chooseStage(index);
   }
   bool exportTo(TextView path) override { return ExportProfileFile(*this, path); }
   bool importFrom(TextView path) override { return ImportProfileFile(*this, path); }
@@ -45,34 +47,12 @@ class OpenedSettings final : public CommandTarget, private ProfileHost {
   bool everySaveLanded() const { return everySaveLanded_; }
 
  private:
-  // The performance rules' way to the same save; the stage button uses nothing else.
-  class Channel final : public SettingsChannel {
-   public:
-    explicit Channel(OpenedSettings& settings) : settings_(settings) {}
-    void saveAndNotify(const std::optional<ServiceNotice>& notice) override { settings_.saveAndNotify(notice); }
-    ServiceWindow& service() override { return settings_.service_; }
-    void expectReconnect() override {}
-
-   private:
-    OpenedSettings& settings_;
-  };
-
   // ProfileHost
-  SettingsRecord& working() override { return working_; }
-  SettingsRecord& loadBuffer() override { return loadBuffer_; }
-  const Text& settingsPath() const override { return places_.settingsFile; }
-  bool saveAndNotify(const std::optional<ServiceNotice>& notice) override {
-    const bool saved = saveUserSettings(service_, working_, places_.settingsFile, notice);
-    everySaveLanded_ = everySaveLanded_ && saved;
-    return saved;
-  }
+  SettingsStore& settings() override { return settings_; }
   void refreshAllPages() override {}
 
   SettingsPlaces places_;
-  ServiceWindow& service_;
-  Channel channel_;
-  SettingsRecord working_{};
-  SettingsRecord loadBuffer_{};
+  SettingsStore settings_;
   bool everySaveLanded_ = true;
 };
 
@@ -115,7 +95,6 @@ CommandOutcome runWithoutWindow(const Command& command, const SettingsPlaces& pl
       kind != CommandKind::Import)
     return CommandOutcome::WrongCommandLine;
   if (!couldBeTheCommandsFile(command)) return CommandOutcome::FileFailed;
-  // Two settings records are large: kept off the stack.
   auto settings = std::make_unique<OpenedSettings>(places, service);
   if (!settings->open(keepWaiting)) return CommandOutcome::SettingsUnreadable;
   const CommandOutcome outcome = runCommand(command, *settings);

@@ -51,24 +51,25 @@ bool fillUnsetFromFactory(SettingsRecord& working) {
   return filled;
 }
 
-StartupSettings loadStartupSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView settingsPath,
-                                    const std::function<bool()>& keepWaiting) {
+StartupSettings loadStartupSettings(SettingsStore& settings, const std::function<bool()>& keepWaiting) {
   StartupSettings result;
-  SettingsReload reload = reloadSettingsFrom(working, loadBuffer, settingsPath, kProfileFromFile);
+  SettingsRecord& working = settings.working();
+  SettingsReload reload = settings.reload(ReloadWhen::Starting);
   while (reload == SettingsReload::Unreadable && keepWaiting && keepWaiting())
-    reload = reloadSettingsFrom(working, loadBuffer, settingsPath, kProfileFromFile);
+    reload = settings.reload(ReloadWhen::Starting);
   if (reload == SettingsReload::Unreadable) {
     // Run on factory values; writing them would replace the settings the file holds.
-    ResetSettings(loadBuffer);
-    loadBuffer.LedMode = kUnset;  // the reset leaves it alone; here nothing was read into it
-    ValidateSettings(working, loadBuffer);
+    auto nothingRead = std::make_unique<SettingsRecord>();
+    ResetSettings(*nothingRead);
+    nothingRead->LedMode = kUnset;  // the reset leaves it alone; here nothing was read into it
+    ValidateSettings(working, *nothingRead);
     result.filled = fillUnsetFromFactory(working);
     return result;
   }
   result.readFile = true;
   result.saved = reload == SettingsReload::Saved;
   result.filled = fillUnsetFromFactory(working);
-  if (result.filled) result.saved = SaveSettings(working, settingsPath);
+  if (result.filled) result.saved = settings.save();
   return result;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
 #include "settings/settings_record.h"
+#include "settings/settings_store.h"
 
 namespace ko {
 
@@ -29,7 +30,6 @@ struct StartupSettings {
 // The reload of start-up. While the file exists but cannot be read, `keepWaiting` is asked
 // (it pauses and says whether to try again); when it gives up, the program runs on factory
 // values without writing the file.
-StartupSettings loadStartupSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView settingsPath,
-                                    const std::function<bool()>& keepWaiting);
+StartupSettings loadStartupSettings(SettingsStore& settings, const std::function<bool()>& keepWaiting);
 
 }  // namespace ko

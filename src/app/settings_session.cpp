@@ -4,7 +4,7 @@
 #include "settings/settings_file.h"
 
 namespace ko {
-StartupSettings openUserSettings(const SettingsPlaces& places, SettingsRecord& working, SettingsRecord& loadBuffer,
+StartupSettings openUserSettings(const SettingsPlaces& places, SettingsStore& settings,
                                  const std::function<bool()>& keepWaiting) {
   ensureSettingsFolders(places);
   // A save cut short by a killed process leaves its new file beside the old one: a journal
@@ -12,14 +12,7 @@ StartupSettings openUserSettings(const SettingsPlaces& places, SettingsRecord& w
   finishInterruptedSaves(places.folder);
   removeStrayReplaceFiles(places.folder);
   removeStrayReplaceFiles(places.macroFolder);
-  return loadStartupSettings(working, loadBuffer, places.settingsFile, keepWaiting);
-}
-
-bool saveUserSettings(ServiceWindow& service, const SettingsRecord& working, TextView settingsFile,
-                      const std::optional<ServiceNotice>& notice) {
-  bool saved = false;
-  saveThenNotify(service, [&] { return saved = SaveSettings(working, settingsFile); }, notice);
-  return saved;
+  return loadStartupSettings(settings, keepWaiting);
 }
 
 }  // namespace ko

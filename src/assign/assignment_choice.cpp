@@ -118,7 +118,7 @@ ChoiceOutcome ApplyAssignmentChoice(AssignmentChoiceHost& host, int button, uint
   if (button < 0 || button >= kButtonCount) return ChoiceOutcome::Ignored;
   const int top = static_cast<int>(choice >> 16);
   const int sub = static_cast<int>(choice & 0xFFFF);
-  SettingsRecord& record = host.working();
+  SettingsRecord& record = host.settings().working();
   const int profile = activeProfileIndex(record);
   // Only what the menu of this profile can report; a stray report must not store a code
   // the menu never offers (0, or a switch to the profile already active).
@@ -152,7 +152,7 @@ ChoiceOutcome ApplyAssignmentChoice(AssignmentChoiceHost& host, int button, uint
   host.refreshLabels();
   // The profile the choice was made in, even when the service switched profiles while a
   // dialog ran: that is where the result went.
-  host.saveAndNotify(buttonAssignmentNotice(profile, button));
+  host.settings().save(buttonAssignmentNotice(profile, button));
   return outcome;
 }
 

@@ -10,8 +10,7 @@
 #include "macro/macro_list.h"
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
-#include "settings/service_link.h"
-#include "settings/settings_record.h"
+#include "settings/settings_store.h"
 
 namespace ko {
 
@@ -24,7 +23,8 @@ class AssignmentChoiceHost {
  public:
   virtual ~AssignmentChoiceHost() = default;
 
-  virtual SettingsRecord& working() = 0;
+  // The working record the choice changes, stored with its notice once the choice is made.
+  virtual SettingsStore& settings() = 0;
   virtual const MacroList& macroList() = 0;
   // The macros the profile's buttons play, as the last label refresh found them.
   virtual const AssignedMacroNames& assignedMacros() = 0;
@@ -47,8 +47,6 @@ class AssignmentChoiceHost {
   virtual void showMacroPage() = 0;
   // Recomputes the nine captions (and so the assigned macros).
   virtual void refreshLabels() = 0;
-  // Saves the whole settings file, then delivers the notice if the service runs.
-  virtual void saveAndNotify(const ServiceNotice& notice) = 0;
 };
 
 enum class ChoiceOutcome {

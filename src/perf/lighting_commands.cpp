@@ -31,9 +31,8 @@ Text LevelText(int32_t level) {
   return decimal((level - 1) * 20);
 }
 
-LightingCommands::LightingCommands(SettingsRecord& working, SettingsChannel& channel, LightingView& view,
-                                   TextLookup text)
-    : working_(working), channel_(channel), view_(view), text_(std::move(text)) {}
+LightingCommands::LightingCommands(SettingsStore& settings, LightingView& view, TextLookup text)
+    : working_(settings.working()), settings_(settings), view_(view), text_(std::move(text)) {}
 
 void LightingCommands::showDirection() {
   const int32_t mode = working_.LedMode;
@@ -55,7 +54,7 @@ void LightingCommands::showAll() {
   showDirection();
 }
 
-void LightingCommands::store() { channel_.saveAndNotify(lightingChangedNotice()); }
+void LightingCommands::store() { settings_.save(lightingChangedNotice()); }
 
 void LightingCommands::lightOn(bool on) {
   working_.LedStateOn = on ? 1 : 0;

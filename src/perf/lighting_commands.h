@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <vector>
-#include "perf/settings_channel.h"
+#include "settings/settings_store.h"
 #include "platform/wide_text.h"
 #include "settings/settings_record.h"
 
@@ -59,7 +59,7 @@ class LightingView {
 class LightingCommands {
  public:
   using TextLookup = std::function<Text(TextView key)>;
-  LightingCommands(SettingsRecord& working, SettingsChannel& channel, LightingView& view, TextLookup text);
+  LightingCommands(SettingsStore& settings, LightingView& view, TextLookup text);
 
   void showAll();
   void lightOn(bool on);
@@ -78,7 +78,7 @@ class LightingCommands {
   void store();
 
   SettingsRecord& working_;
-  SettingsChannel& channel_;
+  SettingsStore& settings_;
   LightingView& view_;
   TextLookup text_;
 };

@@ -8,9 +8,9 @@ namespace ko {
 
 bool AccelerationShownOn(int32_t stored) { return stored == 1; }
 
-PerformanceCommands::PerformanceCommands(SettingsRecord& working, SettingsChannel& channel, PerformanceView& view,
+PerformanceCommands::PerformanceCommands(SettingsStore& settings, PerformanceView& view,
                                          Text stageWord)
-    : working_(working), channel_(channel), view_(view), stageWord_(std::move(stageWord)) {}
+    : working_(settings.working()), settings_(settings), view_(view), stageWord_(std::move(stageWord)) {}
 
 DpiInfo* PerformanceCommands::activeStage() {
   const int32_t stage = working_.DPI;
@@ -72,13 +72,13 @@ bool PerformanceCommands::sliderMoved(int32_t position, int sliderId) {
         else
           showStageCaption(index, stage->level, stage->level);
       }
-      channel_.saveAndNotify(dpiLevelNotice(index));
+      settings_.save(dpiLevelNotice(index));
       return true;
     }
     case perf_slider::kAcceleration:
       working_.Acceleration = position;
       view_.setSlider(sliderId, position);
-      channel_.saveAndNotify(accelerationNotice());
+      settings_.save(accelerationNotice());
       return true;
     default:
       return false;
@@ -90,7 +90,7 @@ void PerformanceCommands::chooseStage(int stage) {
   working_.DPI = stage;
   activeProfile(working_).DPI = stage;
   showStage();
-  channel_.saveAndNotify(activeStageNotice());
+  settings_.save(activeStageNotice());
 }
 
 void PerformanceCommands::separateAxesClicked() {
@@ -99,13 +99,13 @@ void PerformanceCommands::separateAxesClicked() {
   if (DpiInfo* stage = activeStage()) stage->separate = 0;
   view_.showSeparateAxes(false);
   view_.showAxisSliders(false);
-  channel_.saveAndNotify(std::nullopt);
+  settings_.save();
 }
 
 void PerformanceCommands::accelerationSwitchClicked() {
   working_.AccelerationEnabled = AccelerationShownOn(working_.AccelerationEnabled) ? 0 : 1;
   view_.showAccelerationEnabled(AccelerationShownOn(working_.AccelerationEnabled));
-  channel_.saveAndNotify(accelerationNotice());
+  settings_.save(accelerationNotice());
 }
 
 void PerformanceCommands::choosePollingRate(int32_t rate) {
@@ -115,8 +115,8 @@ void PerformanceCommands::choosePollingRate(int32_t rate) {
   // a save that has not landed yet keeps it until one does. The mouse then drops off and
   // comes back; without a service nothing is posted and nothing is expected.
   const std::optional<ServiceNotice> notice = pollingRateNotice(rate);
-  if (notice && channel_.service().find()) channel_.expectReconnect();
-  channel_.saveAndNotify(notice);
+  if (notice && settings_.service().find()) settings_.expectReconnect(true);
+  settings_.save(notice);
 }
 
 void PerformanceCommands::stepPointerValue(PointerValue which, bool up) {
@@ -125,7 +125,7 @@ void PerformanceCommands::stepPointerValue(PointerValue which, bool up) {
   const PointerLimits limits = doubleClick ? kDoubleClickSpeedLimits : kWheelScrollLinesLimits;
   value = up ? StepPointerValueUp(value, limits) : StepPointerValueDown(value, limits);
   view_.showPointerValue(which, decimal(value));
-  channel_.saveAndNotify(doubleClick ? doubleClickSpeedNotice() : wheelScrollLinesNotice());
+  settings_.save(doubleClick ? doubleClickSpeedNotice() : wheelScrollLinesNotice());
 }
 
 }  // namespace ko

@@ -4,7 +4,7 @@
 // shows what the view calls say.
 #pragma once
 #include <cstdint>
-#include "perf/settings_channel.h"
+#include "settings/settings_store.h"
 #include "platform/wide_text.h"
 #include "settings/settings_record.h"
 
@@ -41,7 +41,7 @@ class PerformanceView {
 
 class PerformanceCommands {
  public:
-  PerformanceCommands(SettingsRecord& working, SettingsChannel& channel, PerformanceView& view, Text stageWord);
+  PerformanceCommands(SettingsStore& settings, PerformanceView& view, Text stageWord);
 
   // Sets every control from the working record (start-up, device notices, page refresh).
   void showAll();
@@ -66,7 +66,7 @@ class PerformanceCommands {
   void showAcceleration();
 
   SettingsRecord& working_;
-  SettingsChannel& channel_;
+  SettingsStore& settings_;
   PerformanceView& view_;
   Text stageWord_;
 };

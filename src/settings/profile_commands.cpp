@@ -4,7 +4,6 @@
 #include "platform/file_title.h"
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
-#include "settings/settings_base.h"
 
 namespace ko {
 namespace {
@@ -24,34 +23,29 @@ ProfileFileDialog profileFileDialog(TextView settingsPath) {
 }
 
 bool SelectProfile(ProfileHost& host, int profileIndex) {
-  SettingsRecord& working = host.working();
+  SettingsRecord& working = host.settings().working();
   if (profileIndex < 0 || profileIndex >= kProfileCount || working.Profile == profileIndex) return false;
   working.Profile = profileIndex;
   host.refreshAllPages();
-  host.saveAndNotify(profileChangedNotice());
+  host.settings().save(profileChangedNotice());
   return true;
 }
 
 bool ExportProfileFile(ProfileHost& host, TextView path) {
-  if (path.empty()) return false;
-  // An export holds the whole record, whatever the file held before.
-  forgetBase(path);
-  return SaveSettings(host.working(), path);
+  return host.settings().exportTo(path);
 }
 
 bool ImportProfileFile(ProfileHost& host, TextView path) {
   // Loading a file that is not there would make one full of defaults and apply it.
   if (path.empty() || !fileExists(path)) return false;
   // Nor is a file that cannot be read imported as one holding nothing.
-  if (reloadSettingsFrom(host.working(), host.loadBuffer(), path, kImportedProfile) == SettingsReload::Unreadable)
-    return false;
-  // The imported settings go over the file's, also where they equal what the program last saw
-  // there and the service has written another meanwhile.
-  forgetBase(host.settingsPath());
-  host.saveAndNotify(settingsAppliedNotice());
-  const Text& settings = host.settingsPath();
-  updateSettingsFile(settings, [&](ProfileStrings& file) {
-    return ProfileFile(settings, file).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
+  SettingsStore& settings = host.settings();
+  // The imported settings go over the file's, also where they equal what the program last
+  // saw there and the service has written another meanwhile.
+  if (settings.importFrom(path, kImportedProfile) == SettingsReload::Unreadable) return false;
+  settings.save(settingsAppliedNotice());
+  settings.editFile([&](ProfileStrings& file) {
+    return ProfileFile(settings.path(), file).writeString(kSettingSection, kProfileNameKey, fileTitleOf(path));
   });
   host.refreshAllPages();
   return true;

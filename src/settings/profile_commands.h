@@ -4,8 +4,7 @@
 #pragma once
 #include <optional>
 #include "platform/wide_text.h"
-#include "settings/service_link.h"
-#include "settings/settings_record.h"
+#include "settings/settings_store.h"
 
 namespace ko {
 
@@ -13,11 +12,7 @@ namespace ko {
 class ProfileHost {
  public:
   virtual ~ProfileHost() = default;
-  virtual SettingsRecord& working() = 0;
-  virtual SettingsRecord& loadBuffer() = 0;
-  virtual const Text& settingsPath() const = 0;
-  // Finds the service, saves the working record to the settings file, then sends `notice`.
-  virtual bool saveAndNotify(const std::optional<ServiceNotice>& notice) = 0;
+  virtual SettingsStore& settings() = 0;
   virtual void refreshAllPages() = 0;
 };
 

@@ -15,20 +15,6 @@ LightingReport lightingFromDevice(intptr_t value) {
   }
 }
 
-ServiceEvents::ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath,
-                             ServiceEventView& view, ServiceWindow& service)
-    : working_(working),
-      loadBuffer_(loadBuffer),
-      settingsPath_(std::move(settingsPath)),
-      view_(view),
-      service_(service) {}
-
-ServiceEvents::ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath,
-                             ServiceEventView& view, ServiceWindow& service, ProfileStrings& strings)
-    : ServiceEvents(working, loadBuffer, std::move(settingsPath), view, service) {
-  strings_ = &strings;
-}
-
 std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam, intptr_t lParam) {
   switch (message) {
     case from_service::kDpiInfosChanged: dpiInfosChanged(); return 0;
@@ -36,7 +22,7 @@ std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam
     case from_service::kRequest: return request(lParam);
     case from_service::kDeviceRemoved:
       // After a polling-rate change the mouse reconnects; that removal is expected.
-      reconnectExpected_ = false;
+      settings_.expectReconnect(false);
       return 0;
     case from_service::kAcknowledged: return 0;
     case from_service::kShowServicePage: view_.showPage(kServicePage); return 0;
@@ -44,20 +30,8 @@ std::optional<intptr_t> ServiceEvents::handle(uint32_t message, uintptr_t wParam
   }
 }
 
-bool ServiceEvents::save(const std::vector<ServiceNotice>& notices) {
-  const bool saved = backlog_->saveThenNotify(
-      service_,
-      [this] { return strings_ ? SaveSettings(working_, settingsPath_, *strings_) : SaveSettings(working_, settingsPath_); },
-      notices);
-  view_.settingsSaved(saved);
-  return saved;
-}
-
 void ServiceEvents::dpiInfosChanged() {
-  if (strings_)
-    ReadDpiInfos(working_, settingsPath_, *strings_);
-  else
-    reloadDpiInfos(working_, settingsPath_);
+  settings_.reloadDpiInfos();
   // The performance page shows the stage levels; without a refresh it would show old ones.
   view_.refreshAllPages();
 }
@@ -67,33 +41,29 @@ void ServiceEvents::deviceChanged(uintptr_t kind, intptr_t value) {
   // A file that cannot be read just now is not taken for an empty one, nor one that is
   // missing or lost keys: the working record keeps what it holds and takes the reported
   // field. Nothing is saved over a file that could not be read.
-  bool readable = true;
-  if (strings_)
-    reloadSettings(working_, loadBuffer_, settingsPath_, kProfileFromFile, *strings_);
-  else
-    readable = reloadSettingsFrom(working_, loadBuffer_, settingsPath_, kProfileFromFile, ReloadWhen::Running) !=
-               SettingsReload::Unreadable;
+  const bool readable = settings_.reload(ReloadWhen::Running) != SettingsReload::Unreadable;
   const auto save = [this, readable] {
-    if (readable) this->save();
+    if (readable) settings_.save();
   };
+  SettingsRecord& working = settings_.working();
   switch (kind) {
     case device_change::kDpiStage:
       // A stage outside 0..5 would index past the six stage records; keep the file's.
       if (value >= 0 && value < kDpiStageCount) {
-        working_.DPI = static_cast<int32_t>(value);
-        activeProfile(working_).DPI = static_cast<int32_t>(value);
+        working.DPI = static_cast<int32_t>(value);
+        activeProfile(working).DPI = static_cast<int32_t>(value);
       }
       save();
       break;
     case device_change::kProfile:
       // Likewise a profile outside 0..4 would index past the five profiles.
-      if (value >= 0 && value < kProfileCount) working_.Profile = static_cast<int32_t>(value);
+      if (value >= 0 && value < kProfileCount) working.Profile = static_cast<int32_t>(value);
       save();
       break;
     case device_change::kLighting: {
       const LightingReport lighting = lightingFromDevice(value);
-      working_.LedMode = lighting.ledMode;
-      working_.LedStateOn = lighting.ledStateOn;
+      working.LedMode = lighting.ledMode;
+      working.LedStateOn = lighting.ledStateOn;
       save();
       break;
     }
@@ -106,11 +76,11 @@ intptr_t ServiceEvents::request(intptr_t what) {
   switch (what) {
     case service_request::kFactoryDefaults:
       // Not saved: the service follows up with an apply request when it wants them kept.
-      ApplyFactoryDefaults(working_, working_.Profile);
+      ApplyFactoryDefaults(settings_.working(), settings_.working().Profile);
       view_.refreshAllPages();
       return 0;
     case service_request::kApply:
-      save({settingsAppliedNotice()});
+      settings_.save(settingsAppliedNotice());
       return 0;
     case service_request::kOpenHelp: view_.openHelpFile(); return 0;
     case service_request::kIgnoredA:

@@ -1,14 +1,11 @@
 // What the program does when the device service reports something: a change made on the
 // mouse itself, new DPI records, a request, the mouse being unplugged. The handler works on
-// the main window's two records and tells the window what to show through ServiceEventView.
+// the main window's settings store and tells the window what to show through ServiceEventView.
 #pragma once
 #include <cstdint>
 #include <optional>
-#include "platform/profile_strings.h"
-#include "platform/service_window.h"
-#include "platform/wide_text.h"
 #include "settings/service_link.h"
-#include "settings/settings_record.h"
+#include "settings/settings_store.h"
 
 namespace ko {
 
@@ -34,8 +31,6 @@ constexpr intptr_t kIgnoredB = 20;
 class ServiceEventView {
  public:
   virtual ~ServiceEventView() = default;
-  // The settings file was rewritten from the working record (`ok`: every key written).
-  virtual void settingsSaved(bool ok) = 0;
   // Every page's controls set again from the working record, then the window repainted.
   virtual void refreshAllPages() = 0;
   virtual void showPage(int page) = 0;
@@ -51,43 +46,20 @@ LightingReport lightingFromDevice(intptr_t value);
 
 class ServiceEvents {
  public:
-  ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath, ServiceEventView& view,
-                ServiceWindow& service = platformServiceWindow());
-  // With a profile-string backend of the caller's (tests): reloads and saves go key by key
-  // through it. Without one, they are the program's own: one read, one atomic replace.
-  ServiceEvents(SettingsRecord& working, SettingsRecord& loadBuffer, Text settingsPath, ServiceEventView& view,
-                ServiceWindow& service, ProfileStrings& strings);
+  ServiceEvents(SettingsStore& settings, ServiceEventView& view) : settings_(settings), view_(view) {}
   ServiceEvents(const ServiceEvents&) = delete;
   ServiceEvents& operator=(const ServiceEvents&) = delete;
 
   // The result for the window procedure, or nothing when the message is not the service's.
   std::optional<intptr_t> handle(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
-  // Set by the polling-rate buttons: the mouse is about to drop off and come back.
-  void setReconnectExpected(bool expected) { reconnectExpected_ = expected; }
-  bool reconnectExpected() const { return reconnectExpected_; }
-
-  void setSettingsPath(Text path) { settingsPath_ = std::move(path); }
-  // The window's backlog of notices, so a save made here that fails is tried again with
-  // the window's own (and the apply request's 1279 waits for it).
-  void shareBacklog(NoticeBacklog& backlog) { backlog_ = &backlog; }
-  const Text& settingsPath() const { return settingsPath_; }
-
  private:
   void dpiInfosChanged();
   void deviceChanged(uintptr_t kind, intptr_t value);
   intptr_t request(intptr_t what);
-  bool save(const std::vector<ServiceNotice>& notices = {});
 
-  SettingsRecord& working_;
-  SettingsRecord& loadBuffer_;
-  Text settingsPath_;
+  SettingsStore& settings_;
   ServiceEventView& view_;
-  ServiceWindow& service_;
-  ProfileStrings* strings_ = nullptr;
-  NoticeBacklog ownBacklog_;
-  NoticeBacklog* backlog_ = &ownBacklog_;
-  bool reconnectExpected_ = false;
 };
 
 }  // namespace ko

@@ -55,13 +55,6 @@ bool notifyService(ServiceWindow& service, const ServiceNotice& notice) {
   return deliverNotice(service, service.find(), notice);
 }
 
-bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
-                    const std::optional<ServiceNotice>& notice) {
-  const ServiceWindowHandle window = service.find();
-  if (save && !save()) return false;
-  return notice ? deliverNotice(service, window, *notice) : false;
-}
-
 bool NoticeBacklog::saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
                                    const std::vector<ServiceNotice>& notices) {
   for (const ServiceNotice& notice : notices)

@@ -60,12 +60,6 @@ ServiceNotice dpiLevelNotice(int stageIndex);
 bool deliverNotice(ServiceWindow& service, ServiceWindowHandle window, const ServiceNotice& notice);
 // Looks the service up and delivers; false when it is not running.
 bool notifyService(ServiceWindow& service, const ServiceNotice& notice);
-// The order every command keeps: look the service up, finish the save, then tell it, so
-// the service never reads a half-written file. A save that reports failure sends nothing:
-// the service would read the old value and take it for the new one. True when the notice
-// was delivered.
-bool saveThenNotify(ServiceWindow& service, const std::function<bool()>& save,
-                    const std::optional<ServiceNotice>& notice);
 
 // Notices of saves that have not landed yet. The service must hear of every change the
 // file holds, and of none it lacks: a save that fails keeps its notices here, the caller

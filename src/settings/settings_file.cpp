@@ -102,16 +102,6 @@ void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path,
     file.readStruct(section, indexedKey("ButtonAssigned", k + 1), &profile.ButtonAssigned[k], sizeof(ButtonAssignment));
 }
 
-bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path, ProfileStrings& strings) {
-  const ProfileFile file{Text(path), strings};
-  const Text section = profileSectionName(profileIndex);
-  bool ok = file.writeInt(section, u"DPI", profile.DPI);
-  for (int k = 0; k < kButtonCount; ++k)
-    ok &= file.writeStruct(section, indexedKey("ButtonAssigned", k + 1), &profile.ButtonAssigned[k],
-                           sizeof(ButtonAssignment));
-  return ok;
-}
-
 void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
   const ProfileFile file{Text(path), strings};
   int32_t profile = profileOverride;
@@ -128,19 +118,6 @@ void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOver
 }
 
 namespace {
-
-// The key-by-key write. The click counters are the service's: it counts into the file at
-// any moment, so a counter the file holds keeps its value and only a missing one gets the
-// record's. Every key is attempted even after a failure.
-bool writeKeyByKey(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  const ProfileFile file{Text(path), strings};
-  auto out = std::make_unique<SettingsRecord>(record);
-  out->LeftCount = file.readInt(kSettingSection, u"LeftCount", record.LeftCount);
-  out->RightCount = file.readInt(kSettingSection, u"RightCount", record.RightCount);
-  bool ok = true;
-  for (const SettingKey& key : settingKeys()) ok &= file.writeString(key.section, key.key, storedText(*out, key));
-  return ok;
-}
 
 // The merge: the record's value of each key marked changed, and of each key the document
 // lacks, goes into the document; every other key keeps the document's value.
@@ -179,14 +156,6 @@ void readAsBase(SettingsRecord& record, TextView path, int32_t profileOverride, 
   rememberBase(path, record);
 }
 
-}  // namespace
-
-bool WriteSettingsFile(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  return writeKeyByKey(record, path, strings);
-}
-
-namespace {
-
 // The keys a save wrote that the file holds at their value from before the save again: a
 // stale copy of the other program's put them back (see putBackUndoneEdit). A key holding
 // any third value was changed on purpose by the other program and stays.
@@ -201,10 +170,6 @@ std::vector<bool> undoneKeys(const ini::Document& document, const SettingsRecord
   }
   return undone;
 }
-
-}  // namespace
-
-namespace {
 
 bool saveKeys(const SettingsRecord& record, TextView path, const std::vector<bool>& changed) {
   save_steps::mark("changed keys");
@@ -264,20 +229,11 @@ bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)
   return true;
 }
 
-bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  return WriteSettingsFile(record, path, strings);
-}
-
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride) {
   ini::Document document;
   if (readDocument(path, document) == DocumentRead::Unreadable) return false;
   readAsBase(record, path, profileOverride, document);
   return SaveSettings(record, path);
-}
-
-bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
-  ReadSettingsFile(record, path, profileOverride, strings);
-  return SaveSettings(record, path, strings);
 }
 
 void RepairProfileAssignments(ProfileRecord& profile) {
@@ -322,10 +278,6 @@ void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex) {
   for (int k = 0; k < kButtonCount; ++k) applyFactoryAssignment(profile.ButtonAssigned[k], k);
 }
 
-void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings) {
-  readDpiRecords(ProfileFile{Text(path), strings}, record);
-}
-
 bool reloadDpiInfos(SettingsRecord& record, TextView path) {
   ini::Document document;
   if (readDocument(path, document) != DocumentRead::Read) return false;
@@ -362,14 +314,6 @@ SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadB
 
 bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride) {
   return reloadSettingsFrom(working, loadBuffer, path, profileOverride) == SettingsReload::Saved;
-}
-
-bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,
-                    ProfileStrings& strings) {
-  ResetSettings(loadBuffer);
-  const bool saved = LoadSettings(loadBuffer, path, profileOverride, strings);
-  ValidateSettings(working, loadBuffer);
-  return saved;
 }
 
 }  // namespace ko

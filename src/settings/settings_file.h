@@ -1,10 +1,6 @@
 // Loading, saving, validating and defaulting the settings record against "Mouse.ini" (and
-// profile files, which share its layout). Every routine takes the file path and, last, the
-// profile-string backend, so tests and batched saves can choose where the keys go.
-//
-// The saving routines return whether every key was written. Callers today go on either
-// way (a missing folder is the installer's business), but nothing here claims a success
-// that did not happen.
+// profile files, which share its layout). The program reaches these through its settings
+// store (settings_store.h); a file is always read whole and written whole.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -26,18 +22,6 @@ Text profileSectionName(int index);
 // Marks the whole record unset; counters, MouseButtons and LedMode are left alone.
 void ResetSettings(SettingsRecord& record);
 
-// Fills the record from the file. Absent keys take their load defaults; an absent or
-// damaged record value leaves that record as it was.
-void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOverride,
-                      ProfileStrings& strings = platformProfileStrings());
-
-// Writes every key of the record, key by key, in the settings file's canonical order.
-// Values go out as they are (unset -1 included), except the service's click counters:
-// "LeftCount" and "RightCount" keep what the file holds, and only a file without them
-// gets the record's.
-bool WriteSettingsFile(const SettingsRecord& record, TextView path,
-                       ProfileStrings& strings = platformProfileStrings());
-
 // The one entry point the program uses to store settings, a merge (see settings_base.h and
 // shared_file_edit.h): the file as it is now, with the record's value put in for each key
 // the program changed since it last read or wrote that key, and for each key the file
@@ -47,14 +31,14 @@ bool WriteSettingsFile(const SettingsRecord& record, TextView path,
 // read is not written at all. False when the file could not be written; the record's
 // changes then stay pending and go out with the next save.
 bool SaveSettings(const SettingsRecord& record, TextView path);
-// The same keys one call at a time through `strings`, each call rewriting the file: the
-// way the profile functions themselves save, kept to compare the merge against.
-bool SaveSettings(const SettingsRecord& record, TextView path, ProfileStrings& strings);
+// Fills the record from the keys `strings` finds in the file (a document read whole, see
+// DocumentStrings). Absent keys take their load defaults; an absent or damaged record
+// value leaves that record as it was.
+void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings);
 
 // Reads the file, then adds every key it lacks, so afterwards the file holds every key.
-// Without a backend, what was read becomes the file's base.
+// What was read becomes the file's base.
 bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride);
-bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings);
 
 // Copies the source whole into the destination, then repairs the destination.
 void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source);
@@ -63,21 +47,16 @@ void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source)
 // An index outside 0..4 touches no profile.
 void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex);
 
-void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path,
-                        ProfileStrings& strings = platformProfileStrings());
-// Writes "DPI" and "ButtonAssigned1".."ButtonAssigned11"; Name and Exe are never written.
-bool WriteProfileSection(const ProfileRecord& profile, int profileIndex, TextView path,
-                         ProfileStrings& strings = platformProfileStrings());
+void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path, ProfileStrings& strings);
 
 // Changes a few keys of the file by the same read, edit, look and replace as a save (not
 // through the profile functions, whose cached copy of the file can be an old one). The
 // change may run more than once, on newer text. True when the file holds it.
 bool updateSettingsFile(TextView path, const std::function<bool(ProfileStrings&)>& change);
 
-// Only the six DPI stage records, as the device service rewrote them.
-void ReadDpiInfos(SettingsRecord& record, TextView path, ProfileStrings& strings = platformProfileStrings());
-// The same from the file as it settles, taken as the base of those keys. False (and the
-// record as it was) when the file cannot be read.
+// Only the six DPI stage records, as the device service rewrote them, from the file as it
+// settles, taken as the base of those keys. False (and the record as it was) when the file
+// cannot be read.
 bool reloadDpiInfos(SettingsRecord& record, TextView path);
 
 // Replaces every assignment whose function code is not storable by its button's factory
@@ -100,12 +79,8 @@ enum class ReloadWhen { Starting, Running };
 SettingsReload reloadSettingsFrom(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path,
                                   int32_t profileOverride, ReloadWhen when = ReloadWhen::Starting);
 
-// The whole reload used at start-up, after an import and on device changes: reset the load
-// buffer, load it (which rewrites the file), validate it into the working record.
-// Without a backend the load is the batched one above.
+// reloadSettingsFrom at start-up; true when the file was read and holds every key.
 bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride);
-bool reloadSettings(SettingsRecord& working, SettingsRecord& loadBuffer, TextView path, int32_t profileOverride,
-                    ProfileStrings& strings);
 
 // The profile the record names as active; profile 0 when Profile is out of range, so a
 // damaged record can never index past the five profiles.

@@ -1,5 +1,5 @@
-// Profile-string calls that reach the settings file as transactions of the program's own
-// engine (see updateSettingsFile) instead of the platform's profile functions. Under Wine
+// Profile-string calls that reach the settings file as edits through the settings store
+// (see SettingsStore::editFile) instead of the platform's profile functions. Under Wine
 // those keep the file cached and trust the cache while the file's last-write time is
 // unchanged; the device service writes the file every few milliseconds, often within one
 // tick of that time, so the cached copy goes stale and a write from it puts old contents
@@ -7,13 +7,14 @@
 #pragma once
 #include "platform/profile_strings.h"
 #include "platform/wide_text.h"
+#include "settings/settings_store.h"
 
 namespace ko {
 
 class SharedSettingsStrings final : public ProfileStrings {
  public:
-  SharedSettingsStrings(Text settingsPath, ProfileStrings& others = platformProfileStrings())
-      : settingsPath_(std::move(settingsPath)), others_(others) {}
+  explicit SharedSettingsStrings(SettingsStore& settings, ProfileStrings& others = platformProfileStrings())
+      : settings_(settings), others_(others) {}
   SharedSettingsStrings(const SharedSettingsStrings&) = delete;
   SharedSettingsStrings& operator=(const SharedSettingsStrings&) = delete;
 
@@ -24,9 +25,9 @@ class SharedSettingsStrings final : public ProfileStrings {
   bool writeStruct(TextView file, TextView section, TextView key, const void* bytes, size_t size) override;
 
  private:
-  bool isSettings(TextView file) const { return file == settingsPath_; }
+  bool isSettings(TextView file) const { return file == settings_.path(); }
 
-  Text settingsPath_;
+  SettingsStore& settings_;
   ProfileStrings& others_;
 };
 

@@ -14,9 +14,11 @@
 #include "platform/service_recorder.h"
 #include "settings/profile_commands.h"
 #include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_save_samples.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {
@@ -76,7 +78,19 @@ TEST(LiveServiceWin, AFileHeldWithoutSharingIsNotTakenForAnEmptyOne) {
   ASSERT_TRUE(SaveSettings(*record, path));
   const std::string before = test::bytesOf(path);
 
-  auto working = std::make_unique<SettingsRecord>(*record);
+  // An import of such a file is refused and changes nothing.
+  class Host final : public ProfileHost {
+   public:
+    explicit Host(Text settings) : store(std::move(settings)) {
+      store.onSaved([this](bool) { ++saves; });
+    }
+    SettingsStore& settings() override { return store; }
+    void refreshAllPages() override {}
+    SettingsStore store;
+    int saves = 0;
+  } host(dir.file(u"other.ini"));
+  SettingsRecord* working = &host.store.working();
+  *working = *record;
   auto buffer = std::make_unique<SettingsRecord>();
   {
     Held exclusive(path, 0);
@@ -85,22 +99,6 @@ TEST(LiveServiceWin, AFileHeldWithoutSharingIsNotTakenForAnEmptyOne) {
     EXPECT_EQ(working->LedColor, 4321) << "the working record keeps its values";
     working->LedColor = 1;
     EXPECT_FALSE(SaveSettings(*working, path)) << "no save writes a file it could not read";
-
-    // An import of such a file is refused and changes nothing.
-    class Host final : public ProfileHost {
-     public:
-      Host(SettingsRecord& working, SettingsRecord& buffer, Text settings)
-          : working_(working), buffer_(buffer), settings_(std::move(settings)) {}
-      SettingsRecord& working() override { return working_; }
-      SettingsRecord& loadBuffer() override { return buffer_; }
-      const Text& settingsPath() const override { return settings_; }
-      bool saveAndNotify(const std::optional<ServiceNotice>&) override { return ++saves, true; }
-      void refreshAllPages() override {}
-      SettingsRecord& working_;
-      SettingsRecord& buffer_;
-      Text settings_;
-      int saves = 0;
-    } host(*working, *buffer, dir.file(u"other.ini"));
     EXPECT_FALSE(ImportProfileFile(host, path));
     EXPECT_EQ(host.saves, 0);
     EXPECT_EQ(working->LedColor, 1);

@@ -10,6 +10,7 @@
 #include "support/profile_identity.h"
 #include "support/wine_detect.h"
 #include "unit/settings/settings_save_samples.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {

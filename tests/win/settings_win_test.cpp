@@ -9,6 +9,7 @@
 #include "settings/settings_file.h"
 #include "support/file_bytes.h"
 #include "support/profile_identity.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {

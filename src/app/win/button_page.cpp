@@ -18,27 +18,27 @@ namespace ko {
 namespace {
 
 // What the assignment rules ask of the window: the modal dialogs on the main window, the
-// notice, the page switch, the labels of this page and the save-then-notify order.
+// notice, the page switch, the labels of this page and the settings store.
 class WindowChoiceHost final : public AssignmentChoiceHost {
  public:
   WindowChoiceHost(MainWindowServices& window, const AssignedMacroNames& assigned, std::function<void()> refresh)
       : window_(window), assigned_(assigned), refresh_(std::move(refresh)) {}
 
-  SettingsRecord& working() override { return window_.working(); }
+  SettingsStore& settings() override { return window_.settings(); }
   const MacroList& macroList() override { return window_.macros().list(); }
   const AssignedMacroNames& assignedMacros() override { return assigned_; }
   Text macroFolder() override { return window_.macroFolder(); }
 
   bool runKeyCapture(int button) override {
-    CKeyExDlg dialog(window_.working(), button);
+    CKeyExDlg dialog(window_.settings().working(), button);
     return run(dialog);
   }
   bool runRapidFire(int button) override {
-    CGunfireDlg dialog(window_.working(), button);
+    CGunfireDlg dialog(window_.settings().working(), button);
     return run(dialog);
   }
   bool runXShoot(int button) override {
-    CXShoot dialog(window_.working(), button);
+    CXShoot dialog(window_.settings().working(), button);
     return run(dialog);
   }
   std::optional<int> runDpiShift(int) override {
@@ -55,7 +55,6 @@ class WindowChoiceHost final : public AssignmentChoiceHost {
   void warnLastLeftClick() override { window_.notice(u"WARN3"); }
   void showMacroPage() override { window_.showPage(page_id::kMacros); }
   void refreshLabels() override { refresh_(); }
-  void saveAndNotify(const ServiceNotice& notice) override { window_.saveAndNotify(notice); }
 
  private:
   bool run(SkinDialog& dialog) {
@@ -89,7 +88,7 @@ void ButtonPage::Build(HWND parent) {
 }
 
 void ButtonPage::Refresh() {
-  SettingsRecord& record = window_.working();
+  SettingsRecord& record = window_.settings().working();
   const AssignmentLabels labels = RefreshAssignmentLabels(record, window_.macros().list(), assignedMacros_);
   for (int i = 0; i < button_page::kSlotCount; ++i) {
     CBitmapBtn* slot = controls_.button(button_page::kSlotFirst + i);
@@ -143,7 +142,7 @@ void ButtonPage::OpenAssignmentMenu(HWND slot, int index) {
                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   menu->SetPosition(at.x, at.y);
   menu->SetAccessibleName(SkinControl::FromHandle(slot)->accessibleName());
-  const AssignmentMenuTree tree = BuildAssignmentMenuTree(activeProfileIndex(window_.working()));
+  const AssignmentMenuTree tree = BuildAssignmentMenuTree(activeProfileIndex(window_.settings().working()));
   for (size_t i = 0; i < tree.size(); ++i) {
     menu->AddItem(InterfaceText(tree[i].entry.key), tree[i].entry.id);
     for (const AssignmentMenuEntry& sub : tree[i].subItems) menu->AddSubItem(i, InterfaceText(sub.key), sub.id);

@@ -219,13 +219,14 @@ void CKocfgDlg::OnInitDialog() {
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   places_ = settingsPlacesBelow(RoamingFolder());
+  settings_ = std::make_unique<SettingsStore>(places_.settingsFile);
+  settings_->onSaved([this](bool) { retrySavesLater(); });
   ServiceEventView& view = *this;
-  serviceEvents_ = std::make_unique<ServiceEvents>(working_, loadBuffer_, places_.settingsFile, view);
-  serviceEvents_->shareBacklog(backlog_);
+  serviceEvents_ = std::make_unique<ServiceEvents>(*settings_, view);
   // The service may hold the file for a moment; give it a few seconds before running on
   // factory values (without writing them over a file that could not be read).
   const DWORD waitUntil = GetTickCount() + kUnreadableSettingsPatienceMs;
-  openUserSettings(places_, working_, loadBuffer_, [waitUntil] {
+  openUserSettings(places_, *settings_, [waitUntil] {
     if (static_cast<LONG>(GetTickCount() - waitUntil) >= 0) return false;
     Sleep(50);
     return true;
@@ -235,7 +236,7 @@ void CKocfgDlg::OnInitDialog() {
 
   currentPage_ = 0;  // so that the start page is shown, not skipped as already current
   showPage(page_id::kStart);
-  settingsStrings_ = std::make_unique<SharedSettingsStrings>(places_.settingsFile);
+  settingsStrings_ = std::make_unique<SharedSettingsStrings>(*settings_);
   refreshAllPages();
   trace::Mark("pages refreshed");
   SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX);
@@ -318,18 +319,9 @@ void CKocfgDlg::refreshAllPages() {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-bool CKocfgDlg::saveAndNotify(const std::optional<ServiceNotice>& notice) {
-  return saveAndNotifyEach(notice ? std::vector<ServiceNotice>{*notice} : std::vector<ServiceNotice>{});
+bool CKocfgDlg::savesWaiting() const {
+  return (settings_ && settings_->waiting()) || (macros_ && macros_->hasLeftOvers());
 }
-
-bool CKocfgDlg::saveAndNotifyEach(const std::vector<ServiceNotice>& notices) {
-  const bool saved =
-      backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, notices);
-  retrySavesLater();
-  return saved;
-}
-
-bool CKocfgDlg::savesWaiting() const { return backlog_.waiting() || (macros_ && macros_->hasLeftOvers()); }
 
 void CKocfgDlg::retrySavesLater() {
   if (!savesWaiting()) {
@@ -341,13 +333,10 @@ void CKocfgDlg::retrySavesLater() {
 }
 
 void CKocfgDlg::OnSaveRetryTimer() {
-  // The changes are still in the working record (the merge writes what differs from the
-  // file's base), so the retry is a plain save; its landing delivers the kept notices.
-  if (backlog_.waiting())
-    backlog_.saveThenNotify(service(), [&] { return SaveSettings(working_, places_.settingsFile); }, {});
+  settings_->retry();
   // A macro file is read by the service when told: the notice follows the landed save.
   if (macros_)
-    for (int slot : macros_->saveLeftOvers()) notifyService(service(), macroChangedNotice(slot));
+    for (int slot : macros_->saveLeftOvers()) settings_->announce(macroChangedNotice(slot));
   if (!savesWaiting() || --saveRetriesLeft_ <= 0) KillTimer(hwnd(), kSaveRetryTimer);
 }
 

@@ -1,5 +1,5 @@
-// The program's one window: a borderless skinned popup with six pages. It owns the two
-// settings records, the pages and their controls, the one popup menu and the macro
+// The program's one window: a borderless skinned popup with six pages. It owns the
+// settings store, the pages and their controls, the one popup menu and the macro
 // library, and turns every click and message into an action of the page it belongs to.
 #pragma once
 #include <windows.h>
@@ -59,18 +59,12 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
 
   // MainWindowServices
   HWND window() const override { return hwnd(); }
-  SettingsRecord& working() override { return working_; }
-  SettingsRecord& loadBuffer() override { return loadBuffer_; }
-  const Text& settingsPath() const override { return places_.settingsFile; }
+  SettingsStore& settings() override { return *settings_; }
   const Text& macroFolder() const override { return places_.macroFolder; }
   const Text& skinFolder() const override { return skinFolder_; }
   int currentPage() const override { return currentPage_; }
   void showPage(int page) override;
   void refreshAllPages() override;
-  bool saveAndNotify(const std::optional<ServiceNotice>& notice) override;
-  bool saveAndNotifyEach(const std::vector<ServiceNotice>& notices) override;
-  ServiceWindow& service() override { return platformServiceWindow(); }
-  ServiceEvents& serviceEvents() override { return *serviceEvents_; }
   void retrySavesLater() override;
   void openPopupMenu(std::unique_ptr<CBmpMenu> menu) override;
   void closePopupMenu() override;
@@ -81,16 +75,13 @@ class CKocfgDlg : public SkinControl, private MainWindowServices, private Servic
   void notice(const char16_t* key) override;
 
   // ServiceEventView
-  void settingsSaved(bool) override { retrySavesLater(); }
   void openHelpFile() override;
 
   SettingsPlaces places_;
   Text skinFolder_;
   Text savedDirectory_;
-  SettingsRecord loadBuffer_{};
-  SettingsRecord working_{};
-  // Notices of saves that did not land, and the timer that tries them again.
-  NoticeBacklog backlog_;
+  std::unique_ptr<SettingsStore> settings_;
+  // Saves that did not land (the settings file's, a macro file's) are tried again on a timer.
   int saveRetriesLeft_ = 0;
   bool savesWaiting() const;
   void OnSaveRetryTimer();

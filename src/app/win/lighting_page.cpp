@@ -15,7 +15,7 @@ namespace ko {
 
 namespace lp = lighting_page;
 
-LightingPage::LightingPage(MainWindowServices& window) : MainPage(window), channel_(window) {}
+LightingPage::LightingPage(MainWindowServices& window) : MainPage(window) {}
 
 const WindowLayout& LightingPage::layout() const { return lightingPageLayout(); }
 
@@ -42,11 +42,11 @@ void LightingPage::Build(HWND parent) {
   // The two drop-down fields are read with their titles before what they show.
   controls_.button(lp::kMode)->SetAccessibleTitle(controls_.caption(lp::kModeTitle));
   controls_.button(lp::kDirection)->SetAccessibleTitle(controls_.caption(lp::kDirectionTitle));
-  commands_ = std::make_unique<LightingCommands>(window_.working(), channel_, static_cast<LightingView&>(*this),
+  commands_ = std::make_unique<LightingCommands>(window_.settings(), static_cast<LightingView&>(*this),
                                                  [](TextView key) { return InterfaceText(key); });
 }
 
-void LightingPage::ResetPicker() { picker_.Reset(static_cast<uint32_t>(window_.working().LedColor)); }
+void LightingPage::ResetPicker() { picker_.Reset(static_cast<uint32_t>(window_.settings().working().LedColor)); }
 
 void LightingPage::Show(bool visible) {
   if (visible) ResetPicker();
@@ -71,7 +71,7 @@ bool LightingPage::OnCommand(HWND control) {
     case lp::kEffectSwitch: commands_->effectSwitchClicked(); break;
     case lp::kMode: OpenMenu(lp::kMode, ModeMenuEntries(), u"2menu_normal.png"); break;
     case lp::kDirection:
-      OpenMenu(lp::kDirection, DirectionMenuEntries(window_.working().LedMode), u"4menu_normal.png");
+      OpenMenu(lp::kDirection, DirectionMenuEntries(window_.settings().working().LedMode), u"4menu_normal.png");
       break;
     default: break;
   }

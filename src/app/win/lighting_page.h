@@ -6,7 +6,6 @@
 #include "app/win/main_page.h"
 #include "perf/lighting_commands.h"
 #include "perf/win/own_color_select.h"
-#include "app/win/window_settings_channel.h"
 
 namespace ko {
 
@@ -38,7 +37,6 @@ class LightingPage : public MainPage, private LightingView {
   void OpenMenu(int anchorIndex, const std::vector<LightingMenuEntry>& entries, const char16_t* normalPicture);
   void ResetPicker();
 
-  WindowSettingsChannel channel_;
   std::unique_ptr<LightingCommands> commands_;
   COwnColorSelect picker_;
 };

@@ -199,13 +199,13 @@ void MacroPage::WriteDelayField() {
 void MacroPage::RenameAssignments(const MacroList& before, const Text& oldName) {
   const MacroLibrary& macros = window_.macros();
   const std::vector<ButtonOfProfile> changed =
-      RenameMacroAssignments(window_.working(), before, macros.list(), oldName, macros.document().name);
+      RenameMacroAssignments(window_.settings().working(), before, macros.list(), oldName, macros.document().name);
   if (changed.empty()) return;
   // One save for all of them; once it lands the service hears of each button, as after
   // any other change of an assignment.
   std::vector<ServiceNotice> notices;
   for (const ButtonOfProfile& button : changed) notices.push_back(buttonAssignmentNotice(button.profile, button.button));
-  window_.saveAndNotifyEach(notices);
+  window_.settings().save(notices);
 }
 
 void MacroPage::PlaceRecordingAfter(int row) {
@@ -225,8 +225,8 @@ void MacroPage::OnDeviceNotice() {
 }
 
 void MacroPage::KeepAssignmentsOn(const MacroList& before) {
-  if (!RemapMacroAssignments(window_.working(), before, window_.macros().list())) return;
-  window_.saveAndNotify(settingsAppliedNotice());
+  if (!RemapMacroAssignments(window_.settings().working(), before, window_.macros().list())) return;
+  window_.settings().save(settingsAppliedNotice());
   window_.refreshAllPages();
 }
 
@@ -243,7 +243,7 @@ void MacroPage::AfterStepsChanged(bool tellService) {
   }
   if (tellService) {
     const int slot = macros.currentSlot();
-    if (slot >= 0) notifyService(window_.service(), macroChangedNotice(slot));
+    if (slot >= 0) window_.settings().announce(macroChangedNotice(slot));
   }
 }
 

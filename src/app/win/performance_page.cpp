@@ -25,7 +25,7 @@ int SliderIndex(int sliderId) {
 
 }  // namespace
 
-PerformancePage::PerformancePage(MainWindowServices& window) : MainPage(window), channel_(window) {}
+PerformancePage::PerformancePage(MainWindowServices& window) : MainPage(window) {}
 
 const WindowLayout& PerformancePage::layout() const { return performancePageLayout(); }
 
@@ -56,7 +56,7 @@ void PerformancePage::Build(HWND parent) {
     value->SetTextRectCentredSingleLine({0, 0, r.width(), r.height()});
   }
   NameControls();
-  commands_ = std::make_unique<PerformanceCommands>(window_.working(), channel_, static_cast<PerformanceView&>(*this),
+  commands_ = std::make_unique<PerformanceCommands>(window_.settings(), static_cast<PerformanceView&>(*this),
                                                     InterfaceText(u"DPISTAGE"));
   showAxisSliders(false);
 }

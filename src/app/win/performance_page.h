@@ -5,7 +5,6 @@
 #include <memory>
 #include "app/win/main_page.h"
 #include "perf/performance_commands.h"
-#include "app/win/window_settings_channel.h"
 
 namespace ko {
 
@@ -35,7 +34,6 @@ class PerformancePage : public MainPage, private PerformanceView {
   void showPollingRate(int32_t rate) override;
   void showPointerValue(PointerValue which, const Text& text) override;
 
-  WindowSettingsChannel channel_;
   std::unique_ptr<PerformanceCommands> commands_;
 };
 

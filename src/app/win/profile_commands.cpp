@@ -10,10 +10,7 @@ namespace {
 class WindowProfileHost final : public ProfileHost {
  public:
   explicit WindowProfileHost(MainWindowServices& window) : window_(window) {}
-  SettingsRecord& working() override { return window_.working(); }
-  SettingsRecord& loadBuffer() override { return window_.loadBuffer(); }
-  const Text& settingsPath() const override { return window_.settingsPath(); }
-  bool saveAndNotify(const std::optional<ServiceNotice>& notice) override { return window_.saveAndNotify(notice); }
+  SettingsStore& settings() override { return window_.settings(); }
   void refreshAllPages() override { window_.refreshAllPages(); }
 
  private:
@@ -21,7 +18,7 @@ class WindowProfileHost final : public ProfileHost {
 };
 
 FileDialogRequest profileDialogRequest(MainWindowServices& window) {
-  const ProfileFileDialog d = profileFileDialog(window.settingsPath());
+  const ProfileFileDialog d = profileFileDialog(window.settings().path());
   return FileDialogRequest{d.filter, d.initialName, d.defaultExtension, d.initialFolder};
 }
 

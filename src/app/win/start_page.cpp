@@ -62,9 +62,10 @@ bool StartPage::OnCommand(HWND control) {
 
 void StartPage::RestoreAll() {
   if (!window_.confirm(u"WARN1")) return;
-  restoreAllSettings(window_.working(), window_.settingsPath());
+  SettingsStore& settings = window_.settings();
+  restoreAllSettings(settings.working(), settings.path());
   window_.refreshAllPages();
-  window_.saveAndNotify(settingsAppliedNotice());
+  settings.save(settingsAppliedNotice());
 }
 
 // The keyboard starts where the pointer's user starts: on the first page button.

@@ -17,6 +17,7 @@
 #include "settings/factory_assignments.h"
 #include "settings/settings_file.h"
 #include "support/temp_dir.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {

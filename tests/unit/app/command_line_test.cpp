@@ -85,7 +85,7 @@ TEST(CommandLine, WithTheWindowClosedACommandLeavesWhatItsClickLeavesAndAFailedO
   const auto stored = [&] {
     SettingsRecord record{};
     ResetSettings(record);
-    ReadSettingsFile(record, places.settingsFile, kProfileFromFile);
+    ReadSettingsFile(record, places.settingsFile, kProfileFromFile, platformProfileStrings());
     return record;
   };
 

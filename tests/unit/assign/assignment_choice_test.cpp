@@ -9,6 +9,7 @@
 #include "macro/macro_paths.h"
 #include "settings/factory_assignments.h"
 #include "settings/settings_file.h"
+#include "support/store_on_disk.h"
 #include "unit/settings/fake_profile_strings.h"
 
 namespace ko {
@@ -22,14 +23,14 @@ const Text kMacroFolder = u"C:\\Users\\u\\Macro\\";
 class RecordingHost final : public AssignmentChoiceHost {
  public:
   RecordingHost() {
-    std::memset(record.get(), 0, sizeof(SettingsRecord));
+    std::memset(record, 0, sizeof(SettingsRecord));
     record->Profile = 2;
     ApplyFactoryDefaults(*record, 2);
     for (auto& profile : record->Profiles)
       for (int b = 0; b < kButtonCount; ++b) profile.ButtonAssigned[b].ButtonNumber = static_cast<uint8_t>(b + 1);
   }
 
-  SettingsRecord& working() override { return *record; }
+  SettingsStore& settings() override { return disk.store; }
   const MacroList& macroList() override { return macros; }
   const AssignedMacroNames& assignedMacros() override { return assigned; }
   Text macroFolder() override { return kMacroFolder; }
@@ -65,9 +66,12 @@ class RecordingHost final : public AssignmentChoiceHost {
     log.push_back("refresh");
     RefreshAssignmentLabels(*record, macros, assigned, [](TextView k) { return Text(k); });
   }
-  void saveAndNotify(const ServiceNotice& notice) override {
-    log.push_back("save+" + std::to_string(notice.message) + "(" + std::to_string(notice.wParam) + "," +
-                  std::to_string(notice.lParam) + ")");
+  // What reached the service, which hears of a change only once the file holds it.
+  void logNotices() {
+    for (const ReceivedServiceMessage& m : disk.service.messages())
+      log.push_back("save+" + std::to_string(m.message) + "(" + std::to_string(m.wParam) + "," +
+                    std::to_string(m.lParam) + ")");
+    disk.service.clear();
   }
 
   ButtonAssignment& button_(int b) { return record->Profiles[2].ButtonAssigned[b]; }
@@ -75,7 +79,8 @@ class RecordingHost final : public AssignmentChoiceHost {
     for (int i = 0; i < count; ++i) macros.append(u"m" + u16(std::to_string(i)));
   }
 
-  std::unique_ptr<SettingsRecord> record = std::make_unique<SettingsRecord>();
+  test::StoreOnDisk disk;
+  SettingsRecord* record = &disk.working;
   MacroList macros;
   AssignedMacroNames assigned;
   bool keyCaptureOk = true;
@@ -90,7 +95,11 @@ class RecordingHost final : public AssignmentChoiceHost {
 
 class AssignmentChoiceTest : public ::testing::Test {
  protected:
-  ChoiceOutcome apply(int button, uint32_t report) { return ApplyAssignmentChoice(host_, button, report, strings_); }
+  ChoiceOutcome apply(int button, uint32_t report) {
+    const ChoiceOutcome outcome = ApplyAssignmentChoice(host_, button, report, strings_);
+    host_.logNotices();
+    return outcome;
+  }
   ButtonAssignment& button(int b) { return host_.button_(b); }
   using Log = std::vector<std::string>;
   // What every completed choice on button b of profile index 2 ends with.

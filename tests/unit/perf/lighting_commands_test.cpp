@@ -9,8 +9,6 @@
 namespace ko {
 namespace {
 
-using test::FakeProfileStrings;
-using test::kPerfSettingsPath;
 
 class RecordingLightingView final : public LightingView {
  public:
@@ -36,17 +34,13 @@ Text FakeText(TextView key) { return u"<" + Text(key) + u">"; }
 
 class LightingTest : public ::testing::Test {
  protected:
-  FakeProfileStrings ini;
-  ServiceRecorder service;
-  std::unique_ptr<SettingsRecord> working = test::FactoryRecord();
-  test::FileChannel channel{*working, ini, service};
+  test::PerfSettings disk;
+  ServiceRecorder& service = disk.service;
+  SettingsRecord* working = &disk.working;
   RecordingLightingView view;
-  LightingCommands commands{*working, channel, view, FakeText};
+  LightingCommands commands{disk.store, view, FakeText};
 
-  std::string fileValue(const char16_t* key) {
-    const Text* v = ini.value(kPerfSettingsPath, u"Setting", key);
-    return v ? toUtf8(*v) : "<absent>";
-  }
+  std::string fileValue(const char16_t* key) { return disk.value(key); }
   void expectOneLightingNotice() {
     ASSERT_EQ(service.messages().size(), 1u);
     EXPECT_EQ(service.messages()[0].message, 1227u);
@@ -97,7 +91,7 @@ TEST_F(LightingTest, StoredModesBeyondTheMenuAndUnknownValues) {
   EXPECT_EQ(view.directionCaption, "<LEDMODEDIR4>");
   // An unknown mode and on/off state leave the buttons as they were.
   RecordingLightingView fresh;
-  LightingCommands other{*working, channel, fresh, FakeText};
+  LightingCommands other{disk.store, fresh, FakeText};
   working->LedMode = 9;
   working->LedStateOn = -1;
   other.showAll();
@@ -157,7 +151,7 @@ TEST_F(LightingTest, OnOffEffectAndSliders) {
   EXPECT_EQ(working->LED_MODE_INFO[1].effectParam, 9) << "only the first record is edited";
   // The stored record is the first one.
   LedModeInfo stored{};
-  ASSERT_TRUE(ini.readStruct(kPerfSettingsPath, u"Setting", u"LED_MODE_INFO1", &stored, sizeof stored));
+  ASSERT_TRUE(disk.readStruct(u"Setting", u"LED_MODE_INFO1", &stored, sizeof stored));
   EXPECT_EQ(stored.effectParam, 7);
   EXPECT_EQ(stored.level, 6);
 }

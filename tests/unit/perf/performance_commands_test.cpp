@@ -12,8 +12,6 @@
 namespace ko {
 namespace {
 
-using test::FakeProfileStrings;
-using test::kPerfSettingsPath;
 
 class RecordingPerformanceView final : public PerformanceView {
  public:
@@ -37,25 +35,18 @@ class RecordingPerformanceView final : public PerformanceView {
 
 class PerformanceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    service.setSnapshot([this] { return ini.dump(kPerfSettingsPath); });
-  }
-  std::string fileValue(const char16_t* key) {
-    const Text* v = ini.value(kPerfSettingsPath, u"Setting", key);
-    return v ? toUtf8(*v) : "<absent>";
-  }
+  std::string fileValue(const char16_t* key) { return disk.value(key); }
   DpiInfo storedStage(int number) {
     DpiInfo info{};
-    EXPECT_TRUE(ini.readStruct(kPerfSettingsPath, u"Setting", u"DPI_INFO" + decimal(number), &info, sizeof info));
+    EXPECT_TRUE(disk.readStruct(u"Setting", u"DPI_INFO" + decimal(number), &info, sizeof info));
     return info;
   }
 
-  FakeProfileStrings ini;
-  ServiceRecorder service;
-  std::unique_ptr<SettingsRecord> working = test::FactoryRecord();
-  test::FileChannel channel{*working, ini, service};
+  test::PerfSettings disk;
+  ServiceRecorder& service = disk.service;
+  SettingsRecord* working = &disk.working;
   RecordingPerformanceView view;
-  PerformanceCommands commands{*working, channel, view, u"Stage"};
+  PerformanceCommands commands{disk.store, view, u"Stage"};
 };
 
 TEST(DpiLevels, ScaleAndCaption) {
@@ -90,7 +81,7 @@ TEST_F(PerformanceTest, ShowingTheRecordSetsEveryControl) {
   EXPECT_EQ(view.pollingRate, 4);
   EXPECT_EQ(view.pointer[0], "12");
   EXPECT_EQ(view.pointer[1], "1");
-  EXPECT_EQ(channel.saves, 0) << "showing stores nothing";
+  EXPECT_EQ(disk.saves, 0) << "showing stores nothing";
 }
 
 TEST_F(PerformanceTest, LevelSliderChangesTheActiveStageAndTellsTheService) {
@@ -124,24 +115,24 @@ TEST_F(PerformanceTest, RepeatedSliderReportsUpdateOnce) {
   };
   report(5, perf_slider::kLevel);
   report(5, perf_slider::kLevel);
-  EXPECT_EQ(channel.saves, 1);
+  EXPECT_EQ(disk.saves, 1);
   EXPECT_EQ(service.messages().size(), 1u);
   // The same position from another slider is a new report.
   report(5, perf_slider::kAcceleration);
-  EXPECT_EQ(channel.saves, 2);
+  EXPECT_EQ(disk.saves, 2);
   EXPECT_EQ(working->Acceleration, 5);
   EXPECT_EQ(service.messages().back().message, 1297u);
   EXPECT_EQ(service.messages().back().wParam, 255u);
   EXPECT_EQ(service.messages().back().lParam, 255);
   // A click in between (here: another stage) ends the run: the same level is new there.
-  const int savesBefore = channel.saves;
+  const int savesBefore = disk.saves;
   commands.chooseStage(3);
   filter.forget();
   report(5, perf_slider::kAcceleration);
   report(5, perf_slider::kLevel);
   report(5, perf_slider::kLevel);
   EXPECT_EQ(working->DPI_INFO[3].level, 5);
-  EXPECT_EQ(channel.saves, savesBefore + 3) << "the stage, the acceleration again, the level once";
+  EXPECT_EQ(disk.saves, savesBefore + 3) << "the stage, the acceleration again, the level once";
   // The filter starts from (0, 0): a first report of position 0 with id 0 is a repeat.
   SliderReportFilter fresh;
   EXPECT_TRUE(fresh.isRepeat(0, 0));
@@ -192,7 +183,7 @@ TEST_F(PerformanceTest, AnUnsetActiveStageLeavesTheStagesAlone) {
   EXPECT_EQ(view.activeStage, -1);
   EXPECT_EQ(view.sliders[perf_slider::kLevel], 1);
   EXPECT_TRUE(commands.sliderMoved(6, perf_slider::kLevel));
-  EXPECT_EQ(channel.saves, 0);
+  EXPECT_EQ(disk.saves, 0);
   EXPECT_EQ(working->DPI_INFO[0].level, 3);
   EXPECT_FALSE(commands.sliderMoved(6, 10008)) << "the lighting page's slider";
 }
@@ -222,17 +213,17 @@ TEST_F(PerformanceTest, PollingRateIsSavedThenPostsItsCode) {
     EXPECT_TRUE(service.messages()[i].posted);
     EXPECT_EQ(service.messages()[i].lParam, codes[i]);
   }
-  EXPECT_TRUE(channel.reconnectExpected);
+  EXPECT_TRUE(disk.store.reconnectExpected());
   EXPECT_EQ(view.pollingRate, 1);
   EXPECT_EQ(working->PollingRate, 1);
-  EXPECT_EQ(channel.saves, 4) << "the post goes with a save, kept with it if it does not land";
+  EXPECT_EQ(disk.saves, 4) << "the post goes with a save, kept with it if it does not land";
   EXPECT_EQ(fileValue(u"PollingRate"), "1");
 }
 
 TEST_F(PerformanceTest, WithoutTheServiceEverythingIsStoredAndNothingSent) {
   service.setRunning(false);
   commands.choosePollingRate(4);
-  EXPECT_FALSE(channel.reconnectExpected);
+  EXPECT_FALSE(disk.store.reconnectExpected());
   EXPECT_EQ(fileValue(u"PollingRate"), "4");
   commands.chooseStage(5);
   commands.sliderMoved(2, perf_slider::kLevel);

@@ -10,17 +10,20 @@
 #include <thread>
 #include "app/first_start.h"
 #include "platform/file_system.h"
+#include "platform/ini_document.h"
 #include "platform/ini_transaction.h"
 #include "platform/service_recorder.h"
 #include "settings/profile_commands.h"
 #include "settings/service_events.h"
 #include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "settings/shared_settings_strings.h"
 #include "unit/settings/fake_profile_strings.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_save_samples.h"
 #include "unit/settings/silent_service_view.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {
@@ -85,7 +88,10 @@ TEST(LiveService, ATransactionSeesAChangeMadeAfterItsRead) {
 TEST(LiveService, AStageRecordTheServiceWroteSurvivesASaveMadeBeforeItsMessage) {
   test::TempDir dir;
   const Text path = dir.file(u"Mouse.ini");
-  auto working = loaded(path);
+  ServiceRecorder service;
+  SettingsStore store(path, service);
+  ASSERT_EQ(store.reload(ReloadWhen::Starting), SettingsReload::Saved);
+  SettingsRecord* working = &store.working();
   const DpiInfo programs = working->DPI_INFO[4];
   const DpiInfo services{0, 11, 11, 11};
   auto& ini = portableProfileStrings();
@@ -99,9 +105,7 @@ TEST(LiveService, AStageRecordTheServiceWroteSurvivesASaveMadeBeforeItsMessage) 
   EXPECT_EQ(fileInt(path, u"Setting", u"LedColor"), 4242);
 
   test::SilentServiceView view;
-  ServiceRecorder service;
-  auto buffer = std::make_unique<SettingsRecord>();
-  ServiceEvents events(*working, *buffer, path, view, service);
+  ServiceEvents events(store, view);
   events.handle(from_service::kDpiInfosChanged, 0, 0);
   EXPECT_EQ(working->DPI_INFO[4].level, 11);
 
@@ -119,24 +123,10 @@ TEST(LiveService, AStageRecordTheServiceWroteSurvivesASaveMadeBeforeItsMessage) 
   // An export writes the whole record, even over a file it imported from.
   const Text exported = dir.file(u"mine.prof");
   ASSERT_TRUE(SaveSettings(*working, exported));
-  auto imported = std::make_unique<SettingsRecord>();
-  ASSERT_EQ(reloadSettingsFrom(*imported, *buffer, exported, 0), SettingsReload::Saved);
+  SettingsStore importer(dir.file(u"other.ini"), service);
+  ASSERT_EQ(importer.importFrom(exported, 0), SettingsReload::Saved);
   ASSERT_TRUE(ini.writeStruct(exported, u"Setting", u"DPI_INFO5", &services, sizeof services));
-  class Host final : public ProfileHost {
-   public:
-    Host(SettingsRecord& w, SettingsRecord& b, Text p) : w_(w), b_(b), p_(std::move(p)) {}
-    SettingsRecord& working() override { return w_; }
-    SettingsRecord& loadBuffer() override { return b_; }
-    const Text& settingsPath() const override { return p_; }
-    bool saveAndNotify(const std::optional<ServiceNotice>&) override { return true; }
-    void refreshAllPages() override {}
-
-   private:
-    SettingsRecord& w_;
-    SettingsRecord& b_;
-    Text p_;
-  } host(*imported, *buffer, path);
-  ASSERT_TRUE(ExportProfileFile(host, exported));
+  ASSERT_TRUE(importer.exportTo(exported));
   ASSERT_TRUE(ini.readStruct(exported, u"Setting", u"DPI_INFO5", &inFile, sizeof inFile));
   EXPECT_EQ(inFile.level, 3);
 }
@@ -215,10 +205,10 @@ TEST(LiveService, StartUpFillsFactoryValuesOnlyWhereTheFileHoldsNothing) {
   ini.writeString(path, u"Setting", u"WheelScrollLines", u"7");
   ini.writeStruct(path, u"GROUP", u"ButtonAssigned5", &kept, sizeof kept);
 
-  auto working = std::make_unique<SettingsRecord>();
-  auto buffer = std::make_unique<SettingsRecord>();
+  SettingsStore store(path);
+  SettingsRecord* working = &store.working();
   int waits = 0;
-  const StartupSettings start = loadStartupSettings(*working, *buffer, path, [&] { return ++waits, true; });
+  const StartupSettings start = loadStartupSettings(store, [&] { return ++waits, true; });
   EXPECT_TRUE(start.readFile);
   EXPECT_TRUE(start.filled);
   EXPECT_TRUE(start.saved);
@@ -244,7 +234,7 @@ TEST(LiveService, StartUpFillsFactoryValuesOnlyWhereTheFileHoldsNothing) {
 
   // A complete file is taken as it is and not written again.
   const std::string before = test::bytesOf(path);
-  const StartupSettings again = loadStartupSettings(*working, *buffer, path, nullptr);
+  const StartupSettings again = loadStartupSettings(store, nullptr);
   EXPECT_FALSE(again.filled);
   EXPECT_EQ(test::bytesOf(path), before);
 }
@@ -256,16 +246,19 @@ TEST(LiveService, AFileThatCannotBeReadIsNeverTakenForAnEmptyOne) {
   const Text path = dir.file(u"Mouse.ini");
   ASSERT_TRUE(createDirectories(path));
 
-  auto working = std::make_unique<SettingsRecord>();
-  auto buffer = std::make_unique<SettingsRecord>();
+  ServiceRecorder service;
+  SettingsStore store(path, service);
+  int saves = 0;
+  store.onSaved([&](bool) { ++saves; });
+  SettingsRecord* working = &store.working();
   working->LedColor = 1234;
-  EXPECT_EQ(reloadSettingsFrom(*working, *buffer, path, kProfileFromFile), SettingsReload::Unreadable);
+  EXPECT_EQ(store.reload(ReloadWhen::Running), SettingsReload::Unreadable);
   EXPECT_EQ(working->LedColor, 1234) << "the working record is untouched";
   EXPECT_FALSE(SaveSettings(*working, path));
 
   // Start-up waits as long as it is allowed, then runs on factory values, writing nothing.
   int waits = 0;
-  const StartupSettings start = loadStartupSettings(*working, *buffer, path, [&] { return ++waits < 3; });
+  const StartupSettings start = loadStartupSettings(store, [&] { return ++waits < 3; });
   EXPECT_EQ(waits, 3);
   EXPECT_FALSE(start.readFile);
   EXPECT_FALSE(start.saved);
@@ -275,38 +268,58 @@ TEST(LiveService, AFileThatCannotBeReadIsNeverTakenForAnEmptyOne) {
   EXPECT_TRUE(directoryExists(path));
 
   // A device change: the reported field is taken, nothing is saved, nothing else changes.
-  class View final : public ServiceEventView {
-   public:
-    void settingsSaved(bool) override { ++saves; }
-    void refreshAllPages() override {}
-    void showPage(int) override {}
-    void openHelpFile() override {}
-    int saves = 0;
-  } view;
-  ServiceRecorder service;
+  test::SilentServiceView view;
   working->LedColor = 1234;
-  ServiceEvents events(*working, *buffer, path, view, service);
+  ServiceEvents events(store, view);
   events.handle(from_service::kDeviceChanged, device_change::kDpiStage, 4);
   EXPECT_EQ(working->DPI, 4);
   EXPECT_EQ(working->LedColor, 1234);
-  EXPECT_EQ(view.saves, 0);
+  EXPECT_EQ(saves, 0);
+  EXPECT_TRUE(service.messages().empty());
 }
 
-TEST(LiveService, NoNoticeGoesOutForASaveThatDidNotLand) {
+// A save that cannot land keeps its notices; the store's retry lands it once the file can
+// be written and then tells the service, in order and each once.
+TEST(LiveService, NoNoticeGoesOutForASaveThatDidNotLandAndTheRetryDeliversIt) {
   test::TempDir dir;
-  const Text path = dir.file(u"missing\\Mouse.ini");  // no folder: the save fails
+  const Text folder = dir.file(u"missing");
+  const Text path = folder + u"/Mouse.ini";  // no folder yet: every save fails
   test::SilentServiceView view;
   ServiceRecorder service;
-  auto working = std::make_unique<SettingsRecord>();
-  auto buffer = std::make_unique<SettingsRecord>();
-  ServiceEvents events(*working, *buffer, path, view, service);
+  SettingsStore store(path, service);
+  service.setSnapshot([&] {
+    std::string bytes;
+    readFileBytes(path, bytes);
+    return toUtf8(ini::Document::fromBytes(bytes).toText());
+  });
+  std::vector<bool> waitingAfterSave;
+  store.onSaved([&](bool waiting) { waitingAfterSave.push_back(waiting); });
+  store.working().LedColor = 4242;
+  ServiceEvents events(store, view);
   EXPECT_EQ(events.handle(from_service::kRequest, 0, service_request::kApply), 0);
   EXPECT_TRUE(service.messages().empty()) << "1279 would make the service read the old file";
-
-  EXPECT_FALSE(saveThenNotify(service, [] { return false; }, profileChangedNotice()));
+  store.working().Profile = 3;
+  EXPECT_FALSE(store.save(profileChangedNotice()));
+  EXPECT_FALSE(store.save(settingsAppliedNotice())) << "kept once, not twice";
+  EXPECT_EQ(waitingAfterSave, (std::vector<bool>{true, true, true}));
+  EXPECT_FALSE(store.retry());
+  EXPECT_TRUE(store.waiting());
   EXPECT_TRUE(service.messages().empty());
-  EXPECT_TRUE(saveThenNotify(service, [] { return true; }, profileChangedNotice()));
-  EXPECT_EQ(service.messages().size(), 1u);
+
+  ASSERT_TRUE(createDirectories(folder));
+  EXPECT_TRUE(store.retry());
+  EXPECT_FALSE(store.waiting());
+  ASSERT_EQ(service.messages().size(), 2u);
+  EXPECT_EQ(service.messages()[0].message, to_service::kSettingsApplied);
+  EXPECT_EQ(service.messages()[1].message, to_service::kProfileChanged);
+  for (const auto& m : service.messages()) {
+    EXPECT_NE(m.snapshot.find("LedColor=4242"), std::string::npos) << "told only once the file holds it";
+    EXPECT_NE(m.snapshot.find("Profile=3"), std::string::npos);
+  }
+  EXPECT_TRUE(store.retry()) << "nothing waits any more";
+  EXPECT_EQ(service.messages().size(), 2u);
+  EXPECT_EQ(waitingAfterSave.size(), 3u) << "a retry is no new save";
+
 }
 
 // The macro list and other keys the program writes outside a whole save reach the settings
@@ -316,7 +329,8 @@ TEST(LiveService, SettingsFileCallsGoThroughTheProgramsOwnTransactions) {
   const Text settings = dir.file(u"Mouse.ini");
   ASSERT_TRUE(SaveSettings(*test::randomRecord(4), settings));
   test::FakeProfileStrings others;
-  SharedSettingsStrings strings(settings, others);
+  SettingsStore store(settings);
+  SharedSettingsStrings strings(store, others);
   EXPECT_TRUE(strings.writeString(settings, u"MACRO_LIST", u"0", u"Fire"));
   EXPECT_EQ(portableProfileStrings().readString(settings, u"MACRO_LIST", u"0", u""), u"Fire");
   EXPECT_EQ(strings.readString(settings, u"MACRO_LIST", u"0", u"-"), u"Fire");

@@ -7,44 +7,39 @@
 #include "settings/profile_commands.h"
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
-#include "support/temp_dir.h"
+#include "support/store_on_disk.h"
 
 namespace ko {
 namespace {
 
-// The window as the profile commands see it: saves go to the settings file, notices and
-// refreshes are remembered in order.
+// The window as the profile commands see it: its store on a settings file of its own;
+// saves, the notices they delivered and refreshes are remembered in order.
 class FakeHost final : public ProfileHost {
  public:
-  explicit FakeHost(Text settingsPath) : path_(std::move(settingsPath)) {
-    reloadSettings(*working_, *loadBuffer_, path_, kProfileFromFile);
+  FakeHost() {
+    disk.store.reload(ReloadWhen::Starting);
+    disk.store.onSaved([this](bool) {
+      events.push_back("save");
+      for (const ReceivedServiceMessage& m : disk.service.messages())
+        events.push_back("notice " + std::to_string(m.message));
+      disk.service.clear();
+    });
   }
-  SettingsRecord& working() override { return *working_; }
-  SettingsRecord& loadBuffer() override { return *loadBuffer_; }
-  const Text& settingsPath() const override { return path_; }
-  bool saveAndNotify(const std::optional<ServiceNotice>& notice) override {
-    events.push_back("save");
-    const bool saved = SaveSettings(*working_, path_);
-    if (notice) events.push_back("notice " + std::to_string(notice->message));
-    return saved;
-  }
+  SettingsStore& settings() override { return disk.store; }
+  SettingsRecord& working() { return disk.working; }
   void refreshAllPages() override { events.push_back("refresh"); }
 
+  test::StoreOnDisk disk;
   std::vector<std::string> events;
-
- private:
-  Text path_;
-  std::unique_ptr<SettingsRecord> working_ = std::make_unique<SettingsRecord>();
-  std::unique_ptr<SettingsRecord> loadBuffer_ = std::make_unique<SettingsRecord>();
 };
 
 class ProfileCommandsTest : public ::testing::Test {
  protected:
-  Text settingsFile() const { return dir_.file(u"Mouse.ini"); }
+  Text settingsFile() const { return host_.disk.path; }
   ProfileFile settings() const { return ProfileFile(settingsFile()); }
 
-  test::TempDir dir_;
-  FakeHost host_{settingsFile()};
+  FakeHost host_;
+  const test::TempDir& dir_ = host_.disk.dir;
 };
 
 TEST_F(ProfileCommandsTest, SelectingAProfileSavesAndTellsTheServiceOnce) {

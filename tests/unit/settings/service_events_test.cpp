@@ -7,17 +7,14 @@
 #include "settings/factory_assignments.h"
 #include "settings/service_events.h"
 #include "settings/settings_file.h"
-#include "unit/settings/fake_profile_strings.h"
+#include "support/store_on_disk.h"
 
 namespace ko {
 namespace {
 
-using test::FakeProfileStrings;
-const Text kPath = u"C:\\Users\\me\\Mouse.ini";
 
 class RecordingView final : public ServiceEventView {
  public:
-  void settingsSaved(bool ok) override { events.push_back(ok ? "saved" : "save failed"); }
   void refreshAllPages() override { events.push_back("refresh"); }
   void showPage(int page) override { events.push_back("page " + std::to_string(page)); }
   void openHelpFile() override { events.push_back("help"); }
@@ -27,45 +24,42 @@ class RecordingView final : public ServiceEventView {
 class ServiceEventsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::memset(working.get(), 0, sizeof(SettingsRecord));
-    std::memset(buffer.get(), 0, sizeof(SettingsRecord));
     // What the program wrote at start-up, then edited by the service: profile 2 active.
-    reloadSettings(*working, *buffer, kPath, kProfileFromFile, ini);
+    disk.store.reload(ReloadWhen::Starting);
     working->Profile = 2;
     ApplyFactoryDefaults(*working, 2);
-    SaveSettings(*working, kPath, ini);
-    ini.clearLog();
-    service.setSnapshot([this] { return ini.dump(kPath); });
+    ASSERT_TRUE(disk.store.save());
+    disk.saves = 0;
   }
-  std::string fileValue(const char16_t* section, const char16_t* key) {
-    const Text* v = ini.value(kPath, section, key);
-    return v ? toUtf8(*v) : "<absent>";
+  std::string fileValue(const char16_t* section, const char16_t* key) { return disk.value(section, key); }
+  // Writes a key as the service does, through the profile functions, behind the program's back.
+  void serviceWrites(const char16_t* key, const char16_t* value) {
+    ASSERT_TRUE(platformProfileStrings().writeString(disk.path, u"Setting", key, value));
   }
 
-  FakeProfileStrings ini;
-  ServiceRecorder service;
+  test::StoreOnDisk disk;
+  ServiceRecorder& service = disk.service;
   RecordingView view;
-  std::unique_ptr<SettingsRecord> working = std::make_unique<SettingsRecord>();
-  std::unique_ptr<SettingsRecord> buffer = std::make_unique<SettingsRecord>();
-  ServiceEvents events{*working, *buffer, kPath, view, service, ini};
+  SettingsRecord* working = &disk.working;
+  ServiceEvents events{disk.store, view};
 };
 
 TEST_F(ServiceEventsTest, NewDpiRecordsAreReadIntoTheWorkingRecordOnly) {
-  auto device = std::make_unique<SettingsRecord>(*working);
-  device->DPI_INFO[4] = DpiInfo{1, 2, 3, 4};
-  ini.writeStruct(kPath, u"Setting", u"DPI_INFO5", &device->DPI_INFO[4], sizeof(DpiInfo));
-  ini.put(kPath, u"Setting", u"LedColor", u"999");
-  ini.clearLog();
+  const DpiInfo device{1, 2, 3, 4};
+  ASSERT_TRUE(platformProfileStrings().writeStruct(disk.path, u"Setting", u"DPI_INFO5", &device, sizeof device));
+  serviceWrites(u"LedColor", u"999");
+  const std::string before = disk.bytes();
   working->LedColor = 7;  // in memory only: must survive
   EXPECT_EQ(events.handle(1224, 0, 0), 0);
   EXPECT_EQ(working->DPI_INFO[4].levelY, 4);
   EXPECT_EQ(working->LedColor, 7);
-  EXPECT_TRUE(ini.accesses("write").empty());
+  EXPECT_EQ(disk.bytes(), before) << "nothing written";
+  EXPECT_EQ(disk.saves, 0);
   EXPECT_EQ(view.events, std::vector<std::string>{"refresh"});
 }
 
 TEST_F(ServiceEventsTest, AStageSwitchOnTheMouseReloadsThenStoresTheStage) {
-  ini.put(kPath, u"Setting", u"LeftCount", u"5120");  // counted by the service meanwhile
+  serviceWrites(u"LeftCount", u"5120");  // counted by the service meanwhile
   EXPECT_EQ(events.handle(1285, 8, 3), 0);
   EXPECT_EQ(working->LeftCount, 5120);
   EXPECT_EQ(working->DPI, 3);
@@ -73,7 +67,10 @@ TEST_F(ServiceEventsTest, AStageSwitchOnTheMouseReloadsThenStoresTheStage) {
   EXPECT_EQ(working->Profiles[0].DPI, -1);
   EXPECT_EQ(fileValue(u"Setting", u"DPI"), "3");
   EXPECT_EQ(fileValue(u"GROUP2", u"DPI"), "3");
-  EXPECT_EQ(view.events, (std::vector<std::string>{"saved", "refresh"}));
+  EXPECT_EQ(fileValue(u"Setting", u"LeftCount"), "5120");
+  EXPECT_EQ(disk.saves, 1);
+  EXPECT_FALSE(disk.lastSaveWaiting);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"refresh"}));
   EXPECT_TRUE(service.messages().empty());  // no message back
 }
 
@@ -81,7 +78,8 @@ TEST_F(ServiceEventsTest, AProfileSwitchOnTheMouseIsStored) {
   EXPECT_EQ(events.handle(1285, 9, 4), 0);
   EXPECT_EQ(working->Profile, 4);
   EXPECT_EQ(fileValue(u"Setting", u"Profile"), "4");
-  EXPECT_EQ(view.events, (std::vector<std::string>{"saved", "refresh"}));
+  EXPECT_EQ(disk.saves, 1);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"refresh"}));
 }
 
 TEST_F(ServiceEventsTest, ReportedIndicesOutOfRangeKeepTheFilesValues) {
@@ -103,7 +101,7 @@ TEST_F(ServiceEventsTest, ALightingSwitchOnTheMouseSetsModeAndState) {
   for (const Case c : {Case{1, 3, 1}, Case{2, 4, 1}, Case{4, 2, 1}, Case{16, 2, 0}, Case{0, 1, 1}, Case{5, 1, 1},
                        Case{32, 1, 1}}) {
     working->LedStateOn = 0;
-    SaveSettings(*working, kPath, ini);
+    ASSERT_TRUE(disk.store.save());
     EXPECT_EQ(events.handle(1285, 10, c.value), 0);
     EXPECT_EQ(working->LedMode, c.mode) << c.value;
     EXPECT_EQ(working->LedStateOn, c.on) << c.value;
@@ -113,11 +111,12 @@ TEST_F(ServiceEventsTest, ALightingSwitchOnTheMouseSetsModeAndState) {
 }
 
 TEST_F(ServiceEventsTest, OtherDeviceChangesOnlyReloadAndRefresh) {
-  ini.put(kPath, u"Setting", u"RightCount", u"88");
-  working->WheelScrollLines = 9;  // not in the file: the reload replaces it
+  serviceWrites(u"RightCount", u"88");
+  serviceWrites(u"WheelScrollLines", u"4");
   EXPECT_EQ(events.handle(1285, 3, 1), 0);
   EXPECT_EQ(working->RightCount, 88);
-  EXPECT_EQ(working->WheelScrollLines, 1);
+  EXPECT_EQ(working->WheelScrollLines, 4);
+  EXPECT_EQ(disk.saves, 0);
   EXPECT_EQ(view.events, std::vector<std::string>{"refresh"});
 }
 
@@ -129,7 +128,7 @@ TEST_F(ServiceEventsTest, FactoryDefaultsRequestChangesTheActiveProfileWithoutSa
   EXPECT_EQ(working->Profiles[2].ButtonAssigned[0].FunctionCode, 1);
   EXPECT_EQ(working->Profiles[1].ButtonAssigned[0].FunctionCode, 7);
   EXPECT_EQ(working->LedColor, 255);
-  EXPECT_TRUE(ini.accesses("write").empty());
+  EXPECT_EQ(disk.saves, 0);
   EXPECT_TRUE(service.messages().empty());
   EXPECT_EQ(view.events, std::vector<std::string>{"refresh"});
 }
@@ -142,7 +141,8 @@ TEST_F(ServiceEventsTest, ApplyRequestSavesThenTellsTheService) {
   EXPECT_EQ(m.message, 1279u);
   EXPECT_FALSE(m.posted);
   EXPECT_NE(m.snapshot.find("LedColor=4242"), std::string::npos);
-  EXPECT_EQ(view.events, std::vector<std::string>{"saved"});
+  EXPECT_EQ(disk.saves, 1);
+  EXPECT_TRUE(view.events.empty());
 }
 
 TEST_F(ServiceEventsTest, OtherRequests) {
@@ -152,20 +152,18 @@ TEST_F(ServiceEventsTest, OtherRequests) {
   for (intptr_t ignored : {18, 20}) EXPECT_EQ(events.handle(1034, 0, ignored), 0);
   for (intptr_t unknown : {0, 13, -1, 1000}) EXPECT_EQ(events.handle(1034, 0, unknown), -1);
   EXPECT_TRUE(view.events.empty());
-  EXPECT_TRUE(ini.accesses("write").empty());
-  EXPECT_TRUE(ini.accesses("read").empty());
+  EXPECT_EQ(disk.saves, 0);
 }
 
 TEST_F(ServiceEventsTest, RemovalClearsTheReconnectFlagAndDoesNothingElse) {
-  events.setReconnectExpected(true);
+  disk.store.expectReconnect(true);
   EXPECT_EQ(events.handle(1280, 0, 0), 0);
-  EXPECT_FALSE(events.reconnectExpected());
+  EXPECT_FALSE(disk.store.reconnectExpected());
   EXPECT_EQ(events.handle(1280, 0, 0), 0);
-  EXPECT_FALSE(events.reconnectExpected());
+  EXPECT_FALSE(disk.store.reconnectExpected());
   EXPECT_EQ(events.handle(1282, 1, 2), 0);
   EXPECT_TRUE(view.events.empty());
-  EXPECT_TRUE(ini.accesses("read").empty());
-  EXPECT_TRUE(ini.accesses("write").empty());
+  EXPECT_EQ(disk.saves, 0);
 }
 
 TEST_F(ServiceEventsTest, ShowPageRequestAndForeignMessages) {
@@ -173,12 +171,6 @@ TEST_F(ServiceEventsTest, ShowPageRequestAndForeignMessages) {
   EXPECT_EQ(view.events, std::vector<std::string>{"page 100005"});
   EXPECT_FALSE(events.handle(1303, 255, 0).has_value());
   EXPECT_FALSE(events.handle(1227, 0, 0).has_value());
-}
-
-TEST_F(ServiceEventsTest, AFailedSaveIsReportedToTheView) {
-  ini.failWrites = true;
-  EXPECT_EQ(events.handle(1285, 9, 1), 0);
-  EXPECT_EQ(view.events, (std::vector<std::string>{"save failed", "refresh"}));
 }
 
 }  // namespace

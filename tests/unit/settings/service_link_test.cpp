@@ -46,8 +46,10 @@ TEST(ServiceLink, AnAbsentServiceGetsNothingAndThatIsNoError) {
   ServiceRecorder service(false);
   EXPECT_FALSE(notifyService(service, lightingChangedNotice()));
   bool saved = false;
-  EXPECT_FALSE(saveThenNotify(service, [&] { return saved = true; }, profileChangedNotice()));
+  NoticeBacklog backlog;
+  EXPECT_TRUE(backlog.saveThenNotify(service, [&] { return saved = true; }, {profileChangedNotice()}));
   EXPECT_TRUE(saved);  // the file is written all the same
+  EXPECT_TRUE(backlog.kept().empty()) << "a notice nobody could hear is not kept";
   EXPECT_TRUE(service.messages().empty());
 }
 
@@ -66,14 +68,15 @@ TEST(ServiceLink, TheSaveHasFinishedWhenTheServiceIsTold) {
   std::string file = "old";
   int lookupsDuringSave = -1;
   service.setSnapshot([&] { return file; });
-  EXPECT_TRUE(saveThenNotify(
+  NoticeBacklog backlog;
+  EXPECT_TRUE(backlog.saveThenNotify(
       service,
       [&] {
         lookupsDuringSave = service.lookups();
         file = "new";
         return true;
       },
-      buttonAssignmentNotice(1, 5)));
+      {buttonAssignmentNotice(1, 5)}));
   EXPECT_EQ(lookupsDuringSave, 1);  // found before saving
   ASSERT_EQ(service.messages().size(), 1u);
   EXPECT_EQ(service.messages()[0].snapshot, "new");
@@ -82,11 +85,9 @@ TEST(ServiceLink, TheSaveHasFinishedWhenTheServiceIsTold) {
 
 TEST(ServiceLink, AnUnknownPollingRateIsSavedButNotAnnounced) {
   ServiceRecorder service;
-  bool saved = false;
-  EXPECT_FALSE(saveThenNotify(service, [&] { return saved = true; }, pollingRateNotice(5)));
-  EXPECT_TRUE(saved);
-  EXPECT_TRUE(service.messages().empty());
-  EXPECT_TRUE(saveThenNotify(service, nullptr, pollingRateNotice(1)));
+  EXPECT_FALSE(pollingRateNotice(5).has_value());
+  NoticeBacklog backlog;
+  EXPECT_TRUE(backlog.saveThenNotify(service, nullptr, {*pollingRateNotice(1)}));
   ASSERT_EQ(service.messages().size(), 1u);
   EXPECT_TRUE(service.messages()[0].posted);
 }

@@ -11,9 +11,11 @@
 #include "settings/factory_assignments.h"
 #include "settings/service_events.h"
 #include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_key_order.h"
 #include "unit/settings/silent_service_view.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {
@@ -157,13 +159,13 @@ TEST(SettingsOnDisk, AMissingFolderLoadsDefaultsAndReportsTheFailedSave) {
 TEST(SettingsOnDisk, TheServiceIsToldOnlyAfterTheFileHoldsTheChange) {
   test::TempDir dir;
   const Text path = dir.file(u"Mouse.ini");
-  Records r;
-  reloadSettings(*r.working, *r.buffer, path, kProfileFromFile, portableProfileStrings());
   ServiceRecorder service;
+  SettingsStore store(path, service);
+  store.reload(ReloadWhen::Starting);
   service.setSnapshot([&] { return readAll(dir.fsFile(u"Mouse.ini")); });
   test::SilentServiceView view;
-  ServiceEvents events(*r.working, *r.buffer, path, view, service, portableProfileStrings());
-  r.working->LedColor = 0x00ABCDEF;
+  ServiceEvents events(store, view);
+  store.working().LedColor = 0x00ABCDEF;
   EXPECT_EQ(events.handle(1034, 0, 12), 0);  // the service asks for the settings to be applied
   ASSERT_EQ(service.messages().size(), 1u);
   EXPECT_EQ(service.messages()[0].message, 1279u);

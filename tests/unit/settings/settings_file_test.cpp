@@ -9,6 +9,8 @@
 #include "settings/settings_file.h"
 #include "unit/settings/fake_profile_strings.h"
 #include "unit/settings/settings_key_order.h"
+#include "support/key_by_key_settings.h"
+#include "support/temp_dir.h"
 
 namespace ko {
 namespace {
@@ -179,19 +181,21 @@ TEST(SettingsFile, FailedWritesAreReportedAndEveryKeyIsStillAttempted) {
   EXPECT_FALSE(WriteProfileSection(p, 1, kPath, ini));
 }
 
-TEST(SettingsFile, SingleKeyRoutinesTouchOnlyTheirKeys) {
-  FakeProfileStrings ini;
+// The service's 1224 brings in the six stage records and nothing else.
+TEST(SettingsFile, TheStageReloadTakesOnlyTheStageRecords) {
+  test::TempDir dir;
+  const Text path = dir.file(u"Mouse.ini");
   auto r = resetRecord();
   r->DPI_INFO[3] = DpiInfo{1, 9, 4, 12};
-  ASSERT_TRUE(SaveSettings(*r, kPath, ini));
-  ini.clearLog();
+  r->LedColor = 5;
+  ASSERT_TRUE(SaveSettings(*r, path));
   auto other = resetRecord();
   other->LedColor = 77;
-  ReadDpiInfos(*other, kPath, ini);
-  EXPECT_EQ(keys(ini.accesses("read")), indexed("Setting/DPI_INFO", 6));
+  ASSERT_TRUE(reloadDpiInfos(*other, path));
   EXPECT_EQ(other->DPI_INFO[3].level, 9);
   EXPECT_EQ(other->DPI_INFO[3].levelY, 12);
   EXPECT_EQ(other->LedColor, 77);
+  EXPECT_FALSE(reloadDpiInfos(*other, dir.folder())) << "a folder is no file to read";
 }
 
 TEST(SettingsFile, DamagedRecordValuesLeaveTheRecordAsItWas) {

@@ -15,6 +15,7 @@
 #include "settings/service_events.h"
 #include "settings/settings_base.h"
 #include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "unit/settings/silent_service_view.h"
@@ -142,18 +143,18 @@ TEST(SettingsMerge, AStageReloadMakesOnlyTheStagesTheBase) {
 TEST(SettingsMerge, AFileThatLostKeysNeverReplacesTheWorkingRecord) {
   test::TempDir dir;
   const Text path = dir.file(u"Mouse.ini");
-  auto working = std::make_unique<SettingsRecord>();
-  auto buffer = std::make_unique<SettingsRecord>();
-  ASSERT_EQ(reloadSettingsFrom(*working, *buffer, path, kProfileFromFile), SettingsReload::Saved);
+  ServiceRecorder service;
+  SettingsStore store(path, service);
+  SettingsRecord* working = &store.working();
+  ASSERT_EQ(store.reload(ReloadWhen::Starting), SettingsReload::Saved);
   ApplyFactoryDefaults(*working, 0);
   working->LedColor = 0xABCDEF;
   working->Profiles[0].ButtonAssigned[3].FunctionCode = 12;
-  ASSERT_TRUE(SaveSettings(*working, path));
+  ASSERT_TRUE(store.save());
   const std::string whole = test::bytesOf(path);
 
   test::SilentServiceView view;
-  ServiceRecorder service;
-  ServiceEvents events(*working, *buffer, path, view, service);
+  ServiceEvents events(store, view);
   const std::string cutShort = whole.substr(0, whole.size() / 3);
   for (const std::string& content : {std::string(), cutShort}) {
     ASSERT_TRUE(writeFileBytes(path, content));

@@ -12,6 +12,7 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "unit/settings/settings_save_samples.h"
+#include "support/key_by_key_settings.h"
 
 namespace ko {
 namespace {

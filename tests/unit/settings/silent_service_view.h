@@ -7,7 +7,6 @@ namespace ko::test {
 
 class SilentServiceView final : public ServiceEventView {
  public:
-  void settingsSaved(bool) override {}
   void refreshAllPages() override {}
   void showPage(int) override {}
   void openHelpFile() override {}
