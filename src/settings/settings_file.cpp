@@ -16,46 +16,19 @@
 namespace ko {
 namespace {
 
-Text indexedKey(const char* stem, int number) { return u16(stem) + decimal(number); }
-
-// Key, field and load default of the integers read in one block of the settings file.
-struct IntegerKey {
-  const char16_t* key;
-  int32_t SettingsRecord::*field;
-  int32_t loadDefault;
-};
-
-// Read order after "Profile" (the counters default to 0: the service may not have counted yet).
-constexpr IntegerKey kLeadingReads[] = {
-    {u"TrayEnabled", &SettingsRecord::TrayEnabled, kUnset},
-    {u"MouseButtons", &SettingsRecord::MouseButtons, kUnset},
-    {u"PollingRate", &SettingsRecord::PollingRate, kUnset},
-    {u"LeftCount", &SettingsRecord::LeftCount, 0},
-    {u"RightCount", &SettingsRecord::RightCount, 0},
-    {u"WheelScrollLines", &SettingsRecord::WheelScrollLines, kUnset},
-    {u"MouseSensitivity", &SettingsRecord::MouseSensitivity, kUnset},
-    {u"DoubleClickSpeed", &SettingsRecord::DoubleClickSpeed, kUnset},
-    {u"UniversalScrollEnabled", &SettingsRecord::UniversalScrollEnabled, kUnset},
-    {u"AccelerationEnabled", &SettingsRecord::AccelerationEnabled, kUnset},
-    {u"Acceleration", &SettingsRecord::Acceleration, kUnset},
-};
-constexpr IntegerKey kTrailingReads[] = {
-    {u"LedStateOn", &SettingsRecord::LedStateOn, kUnset},
-    {u"LedColor", &SettingsRecord::LedColor, kUnset},
-    {u"DPI", &SettingsRecord::DPI, kUnset},
-    {u"LedMode", &SettingsRecord::LedMode, kUnset},
-};
-
-constexpr int32_t kFactoryStageLevels[kDpiStageCount] = {3, 5, 7, 8, 10, 12};
-
-void readIntegers(const ProfileFile& file, SettingsRecord& record, const IntegerKey* begin, const IntegerKey* end) {
-  for (auto* k = begin; k != end; ++k) record.*(k->field) = file.readInt(kSettingSection, k->key, k->loadDefault);
+// A key as the file holds it: an integer that is missing or unreadable takes its load
+// default; a record that is missing or damaged leaves the record's bytes as they were.
+void readKey(const ProfileFile& file, SettingsRecord& record, const SettingKey& key) {
+  if (key.isRecord) {
+    file.readStruct(key.section, key.key, key.in(record), key.size);
+    return;
+  }
+  const int32_t value = file.readInt(key.section, key.key, key.loadDefault);
+  std::memcpy(key.in(record), &value, sizeof value);
 }
 
-// Reads the stage records; a failed read leaves the record as it was (see the header).
-void readDpiRecords(const ProfileFile& file, SettingsRecord& record) {
-  for (int i = 0; i < kDpiStageCount; ++i)
-    file.readStruct(kSettingSection, indexedKey("DPI_INFO", i + 1), &record.DPI_INFO[i], sizeof(DpiInfo));
+bool isStageKey(const SettingKey& key) {
+  return key.profile < 0 && key.isRecord && key.key.compare(0, 8, u"DPI_INFO") == 0;
 }
 
 }  // namespace
@@ -71,50 +44,32 @@ const ProfileRecord& activeProfile(const SettingsRecord& record) {
 }
 
 void ResetSettings(SettingsRecord& record) {
-  std::memset(record.Profiles, 0, sizeof record.Profiles);
-  for (int32_t* field : {&record.UniversalScrollEnabled, &record.MouseSensitivity, &record.AccelerationEnabled,
-                         &record.LedStateOn, &record.LedColor, &record.DPI, &record.PollingRate,
-                         &record.DoubleClickSpeed, &record.WheelScrollLines, &record.Acceleration})
-    *field = kUnset;
-  for (auto& stage : record.DPI_INFO) stage = DpiInfo{kUnset, kUnset, kUnset, kUnset};
-  for (auto& led : record.LED_MODE_INFO) led = LedModeInfo{kUnset, kUnset, kUnset};
-  for (auto& profile : record.Profiles) {
-    profile.DPI = kUnset;
-    for (int k = 0; k < kButtonCount; ++k) {
-      ButtonAssignment& a = profile.ButtonAssigned[k];
-      a.ButtonNumber = static_cast<uint8_t>(k + 1);
-      a.FunctionCode = 255;  // not storable: validation turns it into the factory function
-      a.ParamA = 1;
-      a.ParamB = 0;
-    }
+  // The profiles' names and programs are not settings of the program's; nothing is left
+  // of them either.
+  for (ProfileRecord& profile : record.Profiles) {
+    std::memset(profile.Name, 0, sizeof profile.Name);
+    std::memset(profile.Exe, 0, sizeof profile.Exe);
   }
-  record.TrayEnabled = kUnset;
-  record.Profile = kUnset;
-}
-
-void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path, ProfileStrings& strings) {
-  const ProfileFile file{Text(path), strings};
-  const Text section = profileSectionName(profileIndex);
-  copyToBuffer(file.readString(section, u"Name", u""), profile.Name, kProfileTextUnits);
-  copyToBuffer(file.readString(section, u"Exe", u""), profile.Exe, kProfileTextUnits);
-  profile.DPI = file.readInt(section, u"DPI", kUnset);
-  for (int k = 0; k < kButtonCount; ++k)
-    file.readStruct(section, indexedKey("ButtonAssigned", k + 1), &profile.ButtonAssigned[k], sizeof(ButtonAssignment));
+  for (const SettingKey& key : settingKeys())
+    if (key.reset) key.reset(key.in(record));
 }
 
 void ReadSettingsFile(SettingsRecord& record, TextView path, int32_t profileOverride, ProfileStrings& strings) {
   const ProfileFile file{Text(path), strings};
-  int32_t profile = profileOverride;
-  if (profileOverride == kProfileFromFile) profile = file.readInt(kSettingSection, u"Profile", kUnset);
-  record.Profile = profile == kUnset ? 0 : profile;
-
-  readIntegers(file, record, std::begin(kLeadingReads), std::end(kLeadingReads));
-  readDpiRecords(file, record);
-  for (int i = 0; i < kLedModeInfoCount; ++i)
-    file.readStruct(kSettingSection, indexedKey("LED_MODE_INFO", i + 1), &record.LED_MODE_INFO[i],
-                    sizeof(LedModeInfo));
-  readIntegers(file, record, std::begin(kTrailingReads), std::end(kTrailingReads));
-  for (int p = 0; p < kProfileCount; ++p) ReadProfileSection(record.Profiles[p], p, path, strings);
+  for (const SettingKey& key : settingKeys()) {
+    if (key.profile < 0 && key.key == u"Profile") {
+      const int32_t profile =
+          profileOverride == kProfileFromFile ? file.readInt(key.section, key.key, kUnset) : profileOverride;
+      record.Profile = profile == kUnset ? 0 : profile;
+      continue;
+    }
+    readKey(file, record, key);
+  }
+  for (int p = 0; p < kProfileCount; ++p) {
+    const Text section = profileSectionName(p);
+    copyToBuffer(file.readString(section, u"Name", u""), record.Profiles[p].Name, kProfileTextUnits);
+    copyToBuffer(file.readString(section, u"Exe", u""), record.Profiles[p].Exe, kProfileTextUnits);
+  }
 }
 
 namespace {
@@ -255,39 +210,22 @@ void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source)
 }
 
 void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex) {
-  record.DPI = 1;
-  record.PollingRate = 2;
-  record.LedStateOn = 1;
-  record.LedColor = 255;
-  record.LedMode = 3;
-  for (int i = 0; i < kLedModeInfoCount; ++i)
-    record.LED_MODE_INFO[i] = LedModeInfo{i == 1 ? 1 : i == 4 ? 3 : 0, 4, 9};
-  for (int i = 0; i < kDpiStageCount; ++i) {
-    const int32_t level = kFactoryStageLevels[i];
-    record.DPI_INFO[i] = DpiInfo{0, level, level, level};
-  }
-  record.DoubleClickSpeed = 12;
-  record.WheelScrollLines = 1;
-  record.Acceleration = 1;
-  record.AccelerationEnabled = 0;
-  record.MouseSensitivity = 5;
-  record.UniversalScrollEnabled = 0;
-  if (profileIndex < 0 || profileIndex >= kProfileCount) return;
-  ProfileRecord& profile = record.Profiles[profileIndex];
-  profile.DPI = 1;
-  for (int k = 0; k < kButtonCount; ++k) applyFactoryAssignment(profile.ButtonAssigned[k], k);
+  for (const SettingKey& key : settingKeys())
+    if (key.factory && (key.profile < 0 || key.profile == profileIndex)) key.factory(key.in(record));
 }
 
 bool reloadDpiInfos(SettingsRecord& record, TextView path) {
   ini::Document document;
   if (readDocument(path, document) != DocumentRead::Read) return false;
   DocumentStrings strings(path, document);
+  const ProfileFile file{Text(path), strings};
   auto read = std::make_unique<SettingsRecord>(record);
-  readDpiRecords(ProfileFile{Text(path), strings}, *read);
   // What the file holds now is the base of these keys: a save after this leaves them be.
   std::vector<bool> stages(settingKeys().size(), false);
-  for (size_t i = 0; i < stages.size(); ++i)
-    stages[i] = settingKeys()[i].key.compare(0, 8, u"DPI_INFO") == 0 && settingKeys()[i].section == kSettingSection;
+  for (size_t i = 0; i < stages.size(); ++i) {
+    stages[i] = isStageKey(settingKeys()[i]);
+    if (stages[i]) readKey(file, *read, settingKeys()[i]);
+  }
   rememberBase(path, *read, stages);
   std::memcpy(record.DPI_INFO, read->DPI_INFO, sizeof record.DPI_INFO);
   return true;

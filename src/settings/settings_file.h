@@ -19,7 +19,8 @@ constexpr int32_t kProfileFromFile = -1;
 // Section of profile `index`: "GROUP" for 0 (and anything below), "GROUP<n>" above.
 Text profileSectionName(int index);
 
-// Marks the whole record unset; counters, MouseButtons and LedMode are left alone.
+// Marks the whole record unset (each key as settingKeys() resets it: counters, MouseButtons
+// and LedMode are left alone), and empties the profiles' names and programs.
 void ResetSettings(SettingsRecord& record);
 
 // The one entry point the program uses to store settings, a merge (see settings_base.h and
@@ -43,11 +44,9 @@ bool LoadSettings(SettingsRecord& record, TextView path, int32_t profileOverride
 // Copies the source whole into the destination, then repairs the destination.
 void ValidateSettings(SettingsRecord& destination, const SettingsRecord& source);
 
-// Device-wide factory values plus profile `profileIndex`'s DPI stage and assignments.
-// An index outside 0..4 touches no profile.
+// Device-wide factory values plus profile `profileIndex`'s DPI stage and assignments, as
+// settingKeys() gives them. An index outside 0..4 touches no profile.
 void ApplyFactoryDefaults(SettingsRecord& record, int profileIndex);
-
-void ReadProfileSection(ProfileRecord& profile, int profileIndex, TextView path, ProfileStrings& strings);
 
 // Changes a few keys of the file by the same read, edit, look and replace as a save (not
 // through the profile functions, whose cached copy of the file can be an old one). The
