@@ -97,8 +97,19 @@ TEST(SaveCrashSafetyOnWindows, ATerminatedSaverLeavesTheOldFileOrTheNewOneWhole)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                               nullptr, &startup, &process));
+    // Under Wine a process start has failed once in a full run (the saver itself never ran):
+    // a start is tried again before the test gives up, and the reason is reported.
+    bool created = false;
+    DWORD createError = 0;
+    for (int attempt = 0; attempt < 5 && !created; ++attempt) {
+      created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                               nullptr, &startup, &process) != FALSE;
+      if (!created) {
+        createError = GetLastError();
+        Sleep(200);
+      }
+    }
+    ASSERT_TRUE(created) << "the saver could not be started, error " << createError;
     // Wait for this saver's first save, then let it run into a few more.
     const LONG before = saves.value();
     for (int waited = 0; saves.value() == before && waited < 10000; ++waited) {
